@@ -58,6 +58,13 @@ OSTRA_DECLARE_HANDLE(HGDIOBJ);
 #undef OSTRA_DECLARE_HANDLE
 using HMODULE = HINSTANCE;
 
+#ifndef FALSE
+#define FALSE 0
+#endif
+#ifndef TRUE
+#define TRUE 1
+#endif
+
 using WNDPROC = LRESULT(CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
 using PROC = INT_PTR(WINAPI*)();
 

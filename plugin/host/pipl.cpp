@@ -60,8 +60,10 @@ std::vector<uint8_t> codeData(std::string_view fourChars) {
 }
 
 std::vector<uint8_t> countedString(std::string_view text) {
-  std::vector<uint8_t> data{static_cast<uint8_t>(text.size())};
-  data.insert(data.end(), text.begin(), text.end());
+  std::vector<uint8_t> data;
+  data.reserve(text.size() + 1);
+  data.push_back(static_cast<uint8_t>(text.size()));
+  for (char c : text) data.push_back(static_cast<uint8_t>(c));
   return data;
 }
 

@@ -1,0 +1,84 @@
+// A host of our own: loads an effect module, lists it from its PiPL, and sends it commands with
+// in and out data, suites and an OpenGL context of the host's, the way the real host does.
+//
+// One Host at a time per process: the basic suite's callbacks find the Host through a
+// process-wide slot, so constructing a second Host while one lives throws std::logic_error.
+// Calls into the host (suites, send) may come from any thread while it lives.
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "hostsim/current_host.h"
+#include "hostsim/default_suites.h"
+#include "hostsim/effect_listing.h"
+#include "hostsim/host_gl_context.h"
+#include "hostsim/module.h"
+#include "hostsim/suite_registry.h"
+#include "platform/win32.h"
+#include "sdk/ae_effect.h"
+
+namespace ostra::hostsim {
+
+// Which context is current on the calling thread when a command is sent.
+enum class HostContext { Own, None };
+
+struct CallResult {
+  PF_Err err = PF_Err_NONE;
+  // The module left current what the host had made current before the call: its own context
+  // and device context (HostContext::Own) or none at all (HostContext::None).
+  bool hostContextCurrent = false;
+};
+
+class Host {
+ public:
+  // Throws ModuleError (no module, no PiPL, no such export), PiplError (malformed PiPL) or
+  // std::runtime_error (the host's GL context could not be made).
+  explicit Host(const std::string& modulePath);
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  const EffectListing& listing() const { return listing_; }
+  // The export the PiPL's "8664" property names.
+  PF_EntryFunc entry() const { return entry_; }
+
+  // effect_ref points at this Host.
+  PF_InData& inData() { return inData_; }
+  PF_OutData& outData() { return outData_; }
+
+  // Calls are serialised. The host's context is made current (or none is) on the calling thread
+  // for the call, and none is current afterwards, so the next call may come from another thread.
+  CallResult send(PF_Cmd cmd, PF_ParamDef** params = nullptr, PF_LayerDef* output = nullptr,
+                  void* extra = nullptr);
+  void setHostContext(HostContext mode);
+  HGLRC hostGLContext() const { return glContext_.context(); }
+  HDC hostDC() const { return glContext_.dc(); }
+
+  void registerSuite(const std::string& name, int version, const void* table);
+  void refuseSuite(const std::string& name, bool refused = true);
+  int outstandingSuites() const;
+  std::vector<std::string> acquireLog() const;
+  SuiteRegistry& suiteRegistry() { return registry_; }
+
+ private:
+  // Declared in the order they are needed: the claim first and released last; the suites
+  // outlive the module, whose unloading may still release one.
+  detail::CurrentHostClaim claim_;
+  PlaceholderSuites placeholders_;
+  SuiteRegistry registry_;
+  PF_UtilCallbacks utils_{};
+  SPBasicSuite basic_{};
+  Module module_;
+  EffectListing listing_;
+  PF_EntryFunc entry_ = nullptr;
+  PF_InData inData_{};
+  PF_OutData outData_{};
+  HostGLContext glContext_;
+  std::mutex sendMutex_;
+  HostContext mode_ = HostContext::Own;
+};
+
+}  // namespace ostra::hostsim
