@@ -1,5 +1,6 @@
 #include "plugin/gpu/gl_context.h"
 #include "plugin/gpu/host_context_guard.h"
+#include "plugin/gpu/render_frame.h"
 #include "plugin/host/commands.h"
 #include "plugin/host/effect_identity.h"
 
@@ -25,6 +26,7 @@ PF_Err HandleGlobalSetdown(PF_InData* in_data, PF_OutData* out_data) {
   // since no context can be made current; the contexts themselves still go.
   if (AEOpenGLContext* shared = sharedContext()) {
     shared->makeCurrent();
+    renderFrame().releaseGpuObjects();
   }
   destroyAllContexts();
   guard.restore();
