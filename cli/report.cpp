@@ -40,7 +40,7 @@ void printListing(const hostsim::EffectListing& listing, std::ostream& out) {
       << "entry point:   " << listing.entryPoint << '\n'
       << "kind:          " << listing.kind << '\n'
       << "PiPL version:  " << pair(listing.piplVersion) << '\n'
-      << "spec version:  " << pair(listing.specVersion) << '\n'
+      << "API version:   " << pair(listing.specVersion) << '\n'
       << "version:       " << hostsim::formatVersionWord(listing.version) << '\n'
       << "global flags:  " << hex(listing.globalFlags) << '\n'
       << "flags 2:       " << hex(listing.flags2) << '\n'
