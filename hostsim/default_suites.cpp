@@ -1,6 +1,7 @@
 #include "hostsim/default_suites.h"
 
 #include "hostsim/ansi_suite.h"
+#include "hostsim/handle_suite.h"
 
 namespace ostra::hostsim {
 
@@ -13,7 +14,7 @@ void registerDefaultSuites(SuiteRegistry& registry, const PlaceholderSuites& pla
   registry.registerSuite(kAEGPStreamSuite, kAEGPStreamSuiteVersion7, &p.stream);
   registry.registerSuite(kAEGPDynamicStreamSuite, kAEGPDynamicStreamSuiteVersion2,
                          &p.dynamicStream);
-  registry.registerSuite(kPFHandleSuite, kPFHandleSuiteVersion2, &p.handle);
+  registry.registerSuite(kPFHandleSuite, kPFHandleSuiteVersion2, &handleSuite());
   registry.registerSuite(kPFAppSuite, kPFAppSuiteVersion6, &p.app);
   registry.registerSuite(kPFEffectCustomUISuite, kPFEffectCustomUISuiteVersion1, &p.customUI);
   registry.registerSuite(kDRAWBOT_DrawSuite, kDRAWBOT_DrawSuite_Version1, &p.drawbot);

@@ -1,5 +1,5 @@
-// The suites every Host lends from the start: the ANSI suite in full, the others as zero-filled
-// tables under their names and versions until their functions are written.
+// The suites every Host lends from the start: the ANSI and handle suites in full, the others as
+// zero-filled tables under their names and versions until their functions are written.
 #pragma once
 
 #include "hostsim/suite_registry.h"
@@ -14,7 +14,6 @@ struct PlaceholderSuites {
   AEGP_EffectSuite2 effect{};
   AEGP_StreamSuite7 stream{};
   AEGP_DynamicStreamSuite2 dynamicStream{};
-  PF_HandleSuite2 handle{};
   PFAppSuite6 app{};
   PF_EffectCustomUISuite1 customUI{};
   DRAWBOT_DrawbotSuite1 drawbot{};

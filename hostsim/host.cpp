@@ -26,6 +26,7 @@ Host::Host(const std::string& modulePath)
       entry_(module_.entryPoint(listing_.entryPoint)) {
   registerDefaultSuites(registry_, placeholders_);
   utils_.ansi = ansiCallbacks();
+  utils_.get_pixel_data8 = getPixelData8;
   basic_ = basicSuite();
 
   inData_.utils = &utils_;

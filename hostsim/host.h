@@ -14,8 +14,10 @@
 #include "hostsim/current_host.h"
 #include "hostsim/default_suites.h"
 #include "hostsim/effect_listing.h"
+#include "hostsim/handle_suite.h"
 #include "hostsim/host_gl_context.h"
 #include "hostsim/module.h"
+#include "hostsim/pixel_data.h"
 #include "hostsim/suite_registry.h"
 #include "platform/win32.h"
 #include "sdk/ae_effect.h"
@@ -63,11 +65,24 @@ class Host {
   std::vector<std::string> acquireLog() const;
   SuiteRegistry& suiteRegistry() { return registry_; }
 
+  // "PF Handle Suite" v2 allocations: handles not yet disposed of, and a null from the next
+  // host_new_handle. Refuse the suite itself with refuseSuite(kPFHandleSuite).
+  int liveHandles() const { return handles_.live(); }
+  void failNextHandleAllocation() { handles_.failNextAllocation(); }
+  HandleHeap& handleHeap() { return handles_; }
+
+  // utils->get_pixel_data8: after `succeeding` more good calls, the next one returns `err`.
+  void failPixelData(PF_Err err, int succeeding = 0) { pixelData_.failAfter(succeeding, err); }
+  int pixelDataCalls() const { return pixelData_.calls(); }
+  PixelDataService& pixelData() { return pixelData_; }
+
  private:
   // Declared in the order they are needed: the claim first and released last; the suites
   // outlive the module, whose unloading may still release one.
   detail::CurrentHostClaim claim_;
   PlaceholderSuites placeholders_;
+  HandleHeap handles_;
+  PixelDataService pixelData_;
   SuiteRegistry registry_;
   PF_UtilCallbacks utils_{};
   SPBasicSuite basic_{};
