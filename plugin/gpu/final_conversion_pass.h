@@ -2,28 +2,21 @@
 #pragma once
 
 #include "plugin/gpu/opengl_shader.h"
-#include "plugin/gpu/per_context.h"
+#include "plugin/gpu/quad_geometry.h"
 
 namespace Kestrix::Bevel {
 
 class FinalConversionPass {
  public:
   FinalConversionPass();
-  ~FinalConversionPass();
+  ~FinalConversionPass() = default;
   FinalConversionPass(const FinalConversionPass&) = delete;
   FinalConversionPass& operator=(const FinalConversionPass&) = delete;
 
   void draw(gl::GLuint texture, float multiplier);
 
  private:
-  struct VertexArray {
-    gl::GLuint name = 0;
-    void create();
-    void destroy();
-  };
-
-  PerContext<VertexArray> vertexArray_;
-  gl::GLuint vertexBuffer_ = 0;
+  QuadGeometry quad_;
   OpenglShader shader_;
 };
 

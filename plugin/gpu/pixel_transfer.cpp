@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "plugin/gpu/texture_filters.h"
 #include "plugin/host/host_error.h"
 #include "plugin/host/suite_scope.h"
 #include "sdk/ae_suites.h"
@@ -63,10 +64,7 @@ GLuint uploadWorld(uint32_t formatCode, PF_LayerDef* world, PF_LayerDef* otherWo
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, static_cast<GLint>(GL_LINEAR));
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, static_cast<GLint>(GL_LINEAR));
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, static_cast<GLint>(GL_CLAMP_TO_EDGE));
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, static_cast<GLint>(GL_CLAMP_TO_EDGE));
+  setLinearClampedFilters();
   glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(GL_RGBA32F), world->width, world->height, 0,
                GL_RGBA, GL_FLOAT, nullptr);
   *multiplier = 1.0f;

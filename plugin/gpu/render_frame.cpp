@@ -6,6 +6,7 @@
 #include <limits>
 #include <new>
 
+#include "plugin/gpu/texture_filters.h"
 #include "plugin/host/host_error.h"
 
 using namespace gl33core;
@@ -31,13 +32,6 @@ GLsizei sampleCount() {
   GLint maxSamples = 0;
   glGetIntegerv(GL_MAX_SAMPLES, &maxSamples);
   return std::max<GLsizei>(1, std::min<GLsizei>(8, maxSamples));
-}
-
-void setLinearClamped() {
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, static_cast<GLint>(GL_LINEAR));
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, static_cast<GLint>(GL_LINEAR));
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, static_cast<GLint>(GL_CLAMP_TO_EDGE));
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, static_cast<GLint>(GL_CLAMP_TO_EDGE));
 }
 
 void deleteFramebuffer(GLuint& name) {
@@ -133,7 +127,7 @@ GLuint RenderFrame::createTexture(const double (&size)[2], bool linear, bool mip
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
-  setLinearClamped();
+  setLinearClampedFilters();
   glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(GL_RGBA32F), static_cast<GLsizei>(size[0]),
                static_cast<GLsizei>(size[1]), 0, GL_RGBA, GL_UNSIGNED_BYTE, staging.get());
   glBindTexture(GL_TEXTURE_2D, 0);
@@ -178,7 +172,7 @@ GLuint RenderFrame::popTargetToTexture() {
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
-  setLinearClamped();
+  setLinearClampedFilters();
   glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(GL_RGBA), width_, height_, 0, GL_RGBA,
                GL_UNSIGNED_BYTE, staging.get());
   glBindTexture(GL_TEXTURE_2D, 0);

@@ -1,3 +1,4 @@
+#include "plugin/bevel/bevel_renderer.h"
 #include "plugin/gpu/gl_context.h"
 #include "plugin/gpu/host_context_guard.h"
 #include "plugin/gpu/render_frame.h"
@@ -27,6 +28,7 @@ PF_Err HandleGlobalSetdown(PF_InData* in_data, PF_OutData* out_data) {
   if (AEOpenGLContext* shared = sharedContext()) {
     shared->makeCurrent();
     renderFrame().releaseGpuObjects();
+    destroyBevelRenderer();
   }
   destroyAllContexts();
   guard.restore();
