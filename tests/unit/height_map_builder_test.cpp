@@ -19,6 +19,7 @@
 #include "plugin/bevel/pass_levels.h"
 #include "plugin/gpu/gl_context.h"
 #include "plugin/gpu/render_frame.h"
+#include "tests/support/gl_read.h"
 
 using namespace Kestrix::Bevel;
 using namespace gl33core;
@@ -210,15 +211,8 @@ class HeightMapGLTest : public ::testing::Test {
 
   // The red channel of a reduced-size map.
   std::vector<float> readRed(GLuint texture) {
-    const int w = builder_->mapSize()[0], h = builder_->mapSize()[1];
-    GLuint framebuffer = 0;
-    glGenFramebuffers(1, &framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-    std::vector<float> rgba(static_cast<size_t>(w * h * 4));
-    glReadPixels(0, 0, w, h, GL_RGBA, GL_FLOAT, rgba.data());
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glDeleteFramebuffers(1, &framebuffer);
+    const std::vector<float> rgba =
+        ostra::test::readTextureRgba(texture, builder_->mapSize()[0], builder_->mapSize()[1]);
     std::vector<float> red;
     for (size_t i = 0; i < rgba.size(); i += 4) red.push_back(rgba[i]);
     return red;

@@ -4,6 +4,7 @@
 #include "plugin/gpu/pixel_transfer.h"
 #include "plugin/gpu/render_frame.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/gl_read.h"
 #include "tests/support/gl_test_context.h"
 
 using namespace gl33core;
@@ -24,17 +25,6 @@ class PixelTransferGLTest : public ostra::test::GLTestBase {
     EXPECT_EQ(pixelType, GL_UNSIGNED_BYTE);
     EXPECT_EQ(multiplier, 1.0f);
     return texture;
-  }
-  std::vector<float> readTexture(GLuint texture, int w, int h) {
-    GLuint framebuffer = 0;
-    glGenFramebuffers(1, &framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-    std::vector<float> texels(static_cast<size_t>(w * h * 4));
-    glReadPixels(0, 0, w, h, GL_RGBA, GL_FLOAT, texels.data());
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glDeleteFramebuffers(1, &framebuffer);
-    return texels;
   }
   // Renders a frame whose left half is `left` and right half transparent but coloured.
   void renderHalves(int w, int h, const float (&left)[4]) {
@@ -64,7 +54,7 @@ TEST_F(PixelTransferGLTest, PaddedRowsUploadWithoutSkewInHostByteOrder) {
     }
   }
   const GLuint texture = upload(world);
-  const auto texels = readTexture(texture, 5, 3);
+  const auto texels = ostra::test::readTextureRgba(texture, 5, 3);
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 5; ++x) {
       for (int c = 0; c < 4; ++c) {
@@ -86,7 +76,7 @@ TEST_F(PixelTransferGLTest, OpaqueRedLandsAsAlphaRedGreenBlue) {
   const uint8_t red[4] = {255, 255, 0, 0};
   std::copy(red, red + 4, world.pixel(0, 0));
   const GLuint texture = upload(world);
-  EXPECT_EQ(readTexture(texture, 1, 1), (std::vector<float>{1, 1, 0, 0}));
+  EXPECT_EQ(ostra::test::readTextureRgba(texture, 1, 1), (std::vector<float>{1, 1, 0, 0}));
   glDeleteTextures(1, &texture);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "plugin/gpu/render_frame.h"
+#include "tests/support/gl_read.h"
 #include "tests/support/gl_test_context.h"
 
 using namespace gl33core;
@@ -78,15 +79,7 @@ TEST_F(RenderFrameGLTest, FramebuffersAreMadeOncePerSizeAndTargetsGoAfterConvers
 TEST_F(RenderFrameGLTest, CreatedTexturesStartAllZero) {
   const double size[2] = {3, 2};
   const GLuint texture = renderFrame().createTexture(size, true, false);
-  GLuint framebuffer = 0;
-  glGenFramebuffers(1, &framebuffer);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-  std::vector<float> texels(3 * 2 * 4, -1.0f);
-  glReadPixels(0, 0, 3, 2, GL_RGBA, GL_FLOAT, texels.data());
-  EXPECT_EQ(texels, std::vector<float>(24, 0.0f));
-  glBindFramebuffer(GL_FRAMEBUFFER, 0);
-  glDeleteFramebuffers(1, &framebuffer);
+  EXPECT_EQ(ostra::test::readTextureRgba(texture, 3, 2), std::vector<float>(24, 0.0f));
   glDeleteTextures(1, &texture);
 }
 
@@ -103,15 +96,8 @@ TEST_F(RenderFrameGLTest, RenderToTextureDrawsIntoItAndRebindsTheTopTarget) {
   EXPECT_EQ(viewport[2], 8);
   EXPECT_EQ(tracker().liveFramebuffers(), 3u) << "the pass's framebuffer is gone";
 
-  GLuint framebuffer = 0;
-  glGenFramebuffers(1, &framebuffer);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-  float texel[4] = {};
-  glReadPixels(1, 1, 1, 1, GL_RGBA, GL_FLOAT, texel);
-  EXPECT_FLOAT_EQ(texel[1], 0.5f);
-  glBindFramebuffer(GL_FRAMEBUFFER, 0);
-  glDeleteFramebuffers(1, &framebuffer);
+  const auto texels = ostra::test::readTextureRgba(texture, 4, 4);
+  EXPECT_FLOAT_EQ(texels[(1 * 4 + 1) * 4 + 1], 0.5f);
   glDeleteTextures(1, &texture);
   renderFrame().convertToOutput(1.0f);
 }
