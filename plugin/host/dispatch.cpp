@@ -1,7 +1,6 @@
 #include <exception>
 #include <new>
 
-#include "plugin/gpu/gl_context.h"
 #include "plugin/host/commands.h"
 
 namespace Kestrix::Bevel {
@@ -31,8 +30,6 @@ PF_Err dispatchCommand(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_
     return PF_Err_BAD_CALLBACK_PARAM;
   } catch (const std::bad_alloc&) {
     return PF_Err_OUT_OF_MEMORY;
-  } catch (const AESDK_OpenGL_Fault&) {
-    return PF_Err_INTERNAL_STRUCT_DAMAGED;
   } catch (...) {
     return PF_Err_INTERNAL_STRUCT_DAMAGED;
   }
