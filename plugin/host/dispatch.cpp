@@ -12,9 +12,6 @@ namespace Kestrix::Bevel {
 // contexts by the time the exception arrives here.
 PF_Err dispatchCommand(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
                        PF_LayerDef* output, void* extra) {
-  (void)params;
-  (void)output;
-  (void)extra;
   try {
     switch (cmd) {
       case PF_Cmd_ABOUT:
@@ -23,6 +20,16 @@ PF_Err dispatchCommand(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_
         return HandleGlobalSetup(in_data, out_data);
       case PF_Cmd_GLOBAL_SETDOWN:
         return HandleGlobalSetdown(in_data, out_data);
+      case PF_Cmd_PARAMS_SETUP:
+        return HandleParamsSetup(in_data, out_data, params, output);
+      case PF_Cmd_RENDER:
+        return HandleRender(in_data, out_data, params, output);
+      case PF_Cmd_USER_CHANGED_PARAM:
+        return HandleUserChangedParam(in_data, out_data, params, extra);
+      case PF_Cmd_UPDATE_PARAMS_UI:
+        return HandleUpdateParamsUI(in_data, out_data, params, output);
+      case PF_Cmd_EVENT:
+        return HandleEvent(in_data, out_data, params, output, extra);
       default:
         return PF_Err_NONE;
     }
