@@ -8,6 +8,7 @@ namespace ostra::cli {
 
 int runAbout(const std::string& modulePath, std::ostream& out, std::ostream& err);
 int runInfo(const std::string& modulePath, std::ostream& out, std::ostream& err);
+int runParams(const std::string& modulePath, bool asJson, std::ostream& out, std::ostream& err);
 int runDemo(const std::string& modulePath, std::ostream& out, std::ostream& err);
 
 // OstraQuellon.so (OstraQuellon.aex on Windows) beside the running executable.

@@ -4,6 +4,7 @@
 
 #include "hostsim/ansi_suite.h"
 #include "hostsim/basic_suite.h"
+#include "hostsim/interact_callbacks.h"
 
 namespace ostra::hostsim {
 namespace {
@@ -29,6 +30,8 @@ Host::Host(const std::string& modulePath)
   utils_.get_pixel_data8 = getPixelData8;
   basic_ = basicSuite();
 
+  inData_.inter = interactCallbacks();
+  inData_.num_params = params_.size();
   inData_.utils = &utils_;
   inData_.effect_ref = this;
   inData_.pica_basicP = &basic_;
@@ -62,6 +65,18 @@ CallResult Host::send(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, voi
   result.hostContextCurrent =
       wglGetCurrentContext() == expectedContext && wglGetCurrentDC() == expectedDC;
   return result;
+}
+
+ParamArray Host::paramArray() const { return params_.arrayAt(currentSeconds()); }
+
+double Host::currentSeconds() const {
+  return inData_.time_scale == 0 ? 0.0
+                                 : static_cast<double>(inData_.current_time) / inData_.time_scale;
+}
+
+void Host::setDownsample(A_u_long denominator) {
+  inData_.downsample_x = {1, denominator};
+  inData_.downsample_y = {1, denominator};
 }
 
 void Host::setHostContext(HostContext mode) {

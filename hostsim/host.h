@@ -17,6 +17,7 @@
 #include "hostsim/handle_suite.h"
 #include "hostsim/host_gl_context.h"
 #include "hostsim/module.h"
+#include "hostsim/param_store.h"
 #include "hostsim/pixel_data.h"
 #include "hostsim/suite_registry.h"
 #include "platform/win32.h"
@@ -65,6 +66,15 @@ class Host {
   std::vector<std::string> acquireLog() const;
   SuiteRegistry& suiteRegistry() { return registry_; }
 
+  // The instance's parameters: what Params Setup declared and the values checkout hands out.
+  ParamStore& params() { return params_; }
+  // The records of every parameter at in_data's current time, for a command's `params`.
+  ParamArray paramArray() const;
+  // in_data's current time, in seconds.
+  double currentSeconds() const;
+  // Renders at 1/`denominator` of full resolution in both directions, as a preview does.
+  void setDownsample(A_u_long denominator);
+
   // "PF Handle Suite" v2 allocations: handles not yet disposed of, and a null from the next
   // host_new_handle. Refuse the suite itself with refuseSuite(kPFHandleSuite).
   int liveHandles() const { return handles_.live(); }
@@ -83,6 +93,7 @@ class Host {
   PlaceholderSuites placeholders_;
   HandleHeap handles_;
   PixelDataService pixelData_;
+  ParamStore params_;
   SuiteRegistry registry_;
   PF_UtilCallbacks utils_{};
   SPBasicSuite basic_{};

@@ -28,6 +28,10 @@ BevelRenderer* instance = makeRenderer();
 BevelRenderer::BevelRenderer() : heightMapBuilder(std::make_unique<HeightMapBuilder>()) {}
 
 BevelRenderer::~BevelRenderer() {
+  if (mapLayerTexture != 0) {
+    const GLuint texture = mapLayerTexture;
+    glDeleteTextures(1, &texture);
+  }
   quad.release();
   heightMapBuilder.reset();
   surfaceShader.reset();
