@@ -3,12 +3,30 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace ostra::cli {
 
 int runAbout(const std::string& modulePath, std::ostream& out, std::ostream& err);
 int runInfo(const std::string& modulePath, std::ostream& out, std::ostream& err);
 int runParams(const std::string& modulePath, bool asJson, std::ostream& out, std::ostream& err);
+struct RenderOptions {
+  std::string input;
+  std::string output;
+  std::vector<std::string> sets;  // NAME=VALUE
+  std::vector<std::string> keys;  // NAME=T0:V0,T1:V1,...
+  std::string paramsFile;
+  std::string mapLayer;
+  int downsample = 1;
+  double time = 0;
+  std::string frames;  // A..B; the output is then a pattern with #s
+  double fps = 30;
+};
+int runRender(const std::string& modulePath, const RenderOptions& options, std::ostream& out,
+              std::ostream& err);
+// Writes the built-in artwork.
+int runSample(const std::string& output, int width, int height, std::ostream& out,
+              std::ostream& err);
 int runDemo(const std::string& modulePath, std::ostream& out, std::ostream& err);
 
 // OstraQuellon.so (OstraQuellon.aex on Windows) beside the running executable.

@@ -37,6 +37,38 @@ int main(int argc, char** argv) {
       },
       exitCode)
       ->add_flag("--json", *paramsJson, "print JSON");
+  auto render = std::make_shared<ostra::cli::RenderOptions>();
+  CLI::App* renderCommand = addCommand(
+      app, "render", "render a PNG through the effect",
+      [render](const std::string& module, std::ostream& out, std::ostream& err) {
+        return ostra::cli::runRender(module, *render, out, err);
+      },
+      exitCode);
+  renderCommand->add_option("input", render->input, "input PNG (RGBA, straight alpha)")->required();
+  renderCommand
+      ->add_option("-o,--output", render->output,
+                   "output PNG, or a pattern like out_####.png with --frames")
+      ->required();
+  renderCommand->add_option("--set", render->sets, "NAME=VALUE, as quellon params names them");
+  renderCommand->add_option("--params", render->paramsFile, "JSON object of NAME: VALUE");
+  renderCommand->add_option("--key", render->keys, "NAME=T0:V0,T1:V1,... keyframes in seconds");
+  renderCommand->add_option("--map-layer", render->mapLayer, "PNG used as the Map Layer");
+  renderCommand->add_option("--downsample", render->downsample, "render at 1/N size, as a preview")
+      ->check(CLI::Range(1, 64));
+  renderCommand->add_option("--time", render->time, "time in seconds");
+  renderCommand->add_option("--frames", render->frames, "A..B: render frames A to B");
+  renderCommand->add_option("--fps", render->fps, "frames per second for --frames")
+      ->capture_default_str();
+  auto sampleOutput = std::make_shared<std::string>();
+  auto sampleSize = std::make_shared<std::pair<int, int>>(256, 128);
+  CLI::App* sample = app.add_subcommand("sample", "write the built-in artwork as a PNG");
+  sample->add_option("-o,--output", *sampleOutput, "output PNG")->required();
+  sample->add_option("--width", sampleSize->first, "width")->capture_default_str();
+  sample->add_option("--height", sampleSize->second, "height")->capture_default_str();
+  sample->callback([sampleOutput, sampleSize, &exitCode] {
+    exitCode = ostra::cli::runSample(*sampleOutput, sampleSize->first, sampleSize->second,
+                                     std::cout, std::cerr);
+  });
   CLI11_PARSE(app, argc, argv);
   return exitCode;
 }

@@ -169,9 +169,19 @@ std::vector<std::string> ParamStore::choices(int index) const {
   return splitChoices(e.choices);
 }
 
-void ParamStore::setInputLayer(const PF_LayerDef* layer) {
+void ParamStore::setInputLayer(const PF_LayerDef* layer, double fullWidth, double fullHeight) {
   std::lock_guard lock(mutex_);
   input_ = layer;
+  fullSize_[0] = fullWidth;
+  fullSize_[1] = fullHeight;
+}
+
+void ParamStore::resetValues() {
+  std::lock_guard lock(mutex_);
+  for (Entry& e : entries_) {
+    e.keys.clear();
+    e.value.reset();
+  }
 }
 
 void ParamStore::setValue(int index, const ParamValue& value) {
@@ -283,8 +293,9 @@ ParamValue ParamStore::defaultValue(const Entry& e) const {
       break;
     case PF_Param_POINT: {
       // Declared as percentages of the input layer; the user sees layer pixels.
-      const double width = input_ != nullptr ? input_->width : 0;
-      const double height = input_ != nullptr ? input_->height : 0;
+      const bool full = fullSize_[0] > 0 && fullSize_[1] > 0;
+      const double width = full ? fullSize_[0] : input_ != nullptr ? input_->width : 0;
+      const double height = full ? fullSize_[1] : input_ != nullptr ? input_->height : 0;
       value.v[0] = u.td.x_dephault / 65536.0 / 100.0 * width;
       value.v[1] = u.td.y_dephault / 65536.0 / 100.0 * height;
       break;

@@ -55,8 +55,12 @@ class ParamStore {
   // The popup's choice names, in order.
   std::vector<std::string> choices(int index) const;
 
-  // The input layer (index 0); also the size that default points are percentages of.
-  void setInputLayer(const PF_LayerDef* layer);
+  // The input layer (index 0); also the size that default points are percentages of, unless
+  // a full size is given: a host rendering at reduced resolution still hands out points in
+  // full-resolution layer pixels.
+  void setInputLayer(const PF_LayerDef* layer, double fullWidth = 0, double fullHeight = 0);
+  // Every value back to its default.
+  void resetValues();
   // A static value, replacing any keyframes. Throws std::out_of_range.
   void setValue(int index, const ParamValue& value);
   // A keyframe at `seconds`; one at the same time is replaced.
@@ -94,6 +98,7 @@ class ParamStore {
   mutable std::mutex mutex_;
   std::deque<Entry> entries_;  // deque: a popup's record keeps pointing at its own string
   const PF_LayerDef* input_ = nullptr;
+  double fullSize_[2] = {0, 0};
   int openGroups_ = 0;
   int addCalls_ = 0;
   int failAddAt_ = 0;

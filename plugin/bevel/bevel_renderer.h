@@ -21,6 +21,16 @@ class BevelRenderer {
   BevelRenderer(const BevelRenderer&) = delete;
   BevelRenderer& operator=(const BevelRenderer&) = delete;
 
+  // The frame's passes: the reduced-size maps, then the surface (over the extrusion side when
+  // Extrude is on) into the bound top render target. Needs a context current and the frame
+  // sized to viewSize.
+  void render(uint32_t inputTexture, const double (&viewSize)[2]);
+  // Makes the surface program of the current map type, if there is none.
+  void buildSurfaceShader();
+  // Sets every surface uniform and draws one full-size pass into the bound target.
+  void drawSurface(uint32_t heightMap, const double (&viewSize)[2], double gammaDivisor,
+                   double strengthScale, double edgeClipScale, double edgeFeatherScale);
+
   // GPU objects of the surface passes.
   // The quad buffer, and a vertex array per context (vertex arrays are not shared).
   QuadGeometry quad;

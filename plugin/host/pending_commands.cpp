@@ -3,7 +3,6 @@
 
 namespace Kestrix::Bevel {
 
-PF_Err HandleRender(PF_InData*, PF_OutData*, PF_ParamDef*[], PF_LayerDef*) { return PF_Err_NONE; }
 PF_Err HandleUserChangedParam(PF_InData*, PF_OutData*, PF_ParamDef*[], void*) {
   return PF_Err_NONE;
 }
