@@ -27,7 +27,10 @@ int runRender(const std::string& modulePath, const RenderOptions& options, std::
 // Writes the built-in artwork.
 int runSample(const std::string& output, int width, int height, std::ostream& out,
               std::ostream& err);
-int runDemo(const std::string& modulePath, std::ostream& out, std::ostream& err);
+// Renders the built-in artwork through a set of looks into `outDir`: one PNG per look and
+// demo.png, all of them on one labelled sheet.
+int runDemo(const std::string& modulePath, const std::string& outDir, std::ostream& out,
+            std::ostream& err);
 
 // OstraQuellon.so (OstraQuellon.aex on Windows) beside the running executable.
 std::string defaultModulePath();

@@ -27,8 +27,15 @@ int main(int argc, char** argv) {
   int exitCode = 0;
   addCommand(app, "about", "print the effect's About text", ostra::cli::runAbout, exitCode);
   addCommand(app, "info", "print what the effect's PiPL says", ostra::cli::runInfo, exitCode);
-  addCommand(app, "demo", "About, the listing, then Global Setup and Global Setdown",
-             ostra::cli::runDemo, exitCode);
+  auto demoDir = std::make_shared<std::string>("out");
+  addCommand(
+      app, "demo", "render the built-in artwork through a set of looks",
+      [demoDir](const std::string& module, std::ostream& out, std::ostream& err) {
+        return ostra::cli::runDemo(module, *demoDir, out, err);
+      },
+      exitCode)
+      ->add_option("--out", *demoDir, "folder for the pictures")
+      ->capture_default_str();
   auto paramsJson = std::make_shared<bool>(false);
   addCommand(
       app, "params", "declare the parameters and list them",
