@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "frame_renderer.h"
@@ -98,6 +99,21 @@ TEST_F(RenderTest, FramesWithAMapLayerLeaveNoTexturesBehind) {
   }
   EXPECT_GT(tracker.callsOf("glDeleteTextures"), 100) << "input and map layer textures each frame";
   EXPECT_EQ(tracker.errors(), std::vector<std::string>{});
+}
+
+TEST_F(RenderTest, EachHostThreadGetsItsOwnContextAndTheSameFrame) {
+  const RgbaImage input = ostra::cli::sampleArtwork(96, 48);
+  set("Extrude=6");
+  const RgbaImage first = render(input);
+  const int contextsBefore = ostra::platform::counts().liveContexts;
+  for (int thread = 0; thread < 3; ++thread) {
+    RgbaImage out;
+    std::thread([&] { out = render(input); }).join();  // one at a time, as the host guarantees
+    EXPECT_EQ(out.rgba, first.rgba) << "thread " << thread;
+  }
+  EXPECT_EQ(ostra::platform::counts().liveContexts, contextsBefore + 3);
+  render(input);
+  EXPECT_EQ(ostra::platform::counts().liveContexts, contextsBefore + 3) << "reused on a thread";
 }
 
 TEST_F(RenderTest, ARefusedHandleSuiteFailsTheRenderAndRestoresTheHostContext) {
