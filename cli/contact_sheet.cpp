@@ -1,6 +1,6 @@
 #include "contact_sheet.h"
 
-#include <cairo.h>
+#include "cairo_holders.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,17 +15,9 @@ namespace {
 constexpr int kLabelHeight = 28;
 constexpr int kGap = 8;
 
-struct SurfaceDeleter {
-  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-struct ContextDeleter {
-  void operator()(cairo_t* c) const { cairo_destroy(c); }
-};
-
 // Straight RGBA to a premultiplied Cairo surface.
-std::unique_ptr<cairo_surface_t, SurfaceDeleter> toSurface(const RgbaImage& image) {
-  std::unique_ptr<cairo_surface_t, SurfaceDeleter> surface(
-      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height));
+CairoSurface toSurface(const RgbaImage& image) {
+  CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height));
   cairo_surface_flush(surface.get());
   unsigned char* data = cairo_image_surface_get_data(surface.get());
   const int stride = cairo_image_surface_get_stride(surface.get());
@@ -52,10 +44,9 @@ RgbaImage contactSheet(const std::vector<LabelledImage>& tiles, int columns) {
   const int width = kGap + columns * (tileW + kGap);
   const int height = kGap + rows * (tileH + kLabelHeight + kGap);
 
-  std::unique_ptr<cairo_surface_t, SurfaceDeleter> sheet(
-      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  CairoSurface sheet(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
   {
-    std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(sheet.get()));
+    CairoContext cr(cairo_create(sheet.get()));
     cairo_t* c = cr.get();
     cairo_set_source_rgb(c, 0.13, 0.13, 0.15);
     cairo_paint(c);

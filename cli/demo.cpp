@@ -53,12 +53,6 @@ RgbaImage mapLayerArt() {
   return image;
 }
 
-void apply(hostsim::ParamStore& store, const char* assignment) {
-  const auto [name, text] = splitAssignment(assignment);
-  const int index = settableIndex(store, name);
-  store.setValue(index, parseValue(store, index, text));
-}
-
 }  // namespace
 
 int runDemo(const std::string& modulePath, const std::string& outDir, std::ostream& out,
@@ -73,7 +67,7 @@ int runDemo(const std::string& modulePath, const std::string& outDir, std::ostre
     for (const Look& look : kLooks) {
       renderer.params().resetValues();
       renderer.setMapLayer(look.mapLayer ? std::optional(mapLayerArt()) : std::nullopt);
-      for (const char* assignment : look.sets) apply(renderer.params(), assignment);
+      for (const char* assignment : look.sets) applyAssignment(renderer.params(), assignment);
       RgbaImage image = renderer.render(artwork);
       const std::string path = (std::filesystem::path(outDir) / look.file).string() + ".png";
       writePng(path, image);

@@ -174,6 +174,12 @@ std::pair<std::string, std::string> splitAssignment(std::string_view text) {
   return {trim(text.substr(0, equals)), trim(text.substr(equals + 1))};
 }
 
+void applyAssignment(hostsim::ParamStore& store, std::string_view assignment) {
+  const auto [name, text] = splitAssignment(assignment);
+  const int index = settableIndex(store, name);
+  store.setValue(index, parseValue(store, index, text));
+}
+
 std::vector<Keyframe> parseKeyframes(const hostsim::ParamStore& store, int index,
                                      std::string_view text) {
   std::vector<std::string> keys;

@@ -26,6 +26,9 @@ hostsim::ParamValue jsonValue(const hostsim::ParamStore& store, int index,
 // "NAME=VALUE" split at the first '='.
 std::pair<std::string, std::string> splitAssignment(std::string_view text);
 
+// Sets "NAME=VALUE" as a static value; throws std::invalid_argument.
+void applyAssignment(hostsim::ParamStore& store, std::string_view assignment);
+
 struct Keyframe {
   double seconds;
   hostsim::ParamValue value;

@@ -62,11 +62,7 @@ void applyValues(hostsim::ParamStore& store, const RenderOptions& options) {
       store.setValue(index, jsonValue(store, index, value));
     }
   }
-  for (const std::string& set : options.sets) {
-    const auto [name, text] = splitAssignment(set);
-    const int index = settableIndex(store, name);
-    store.setValue(index, parseValue(store, index, text));
-  }
+  for (const std::string& set : options.sets) applyAssignment(store, set);
   for (const std::string& key : options.keys) {
     const auto [name, text] = splitAssignment(key);
     const int index = settableIndex(store, name);

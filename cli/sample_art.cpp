@@ -1,6 +1,6 @@
 #include "sample_art.h"
 
-#include <cairo.h>
+#include "cairo_holders.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,13 +10,6 @@
 
 namespace ostra::cli {
 namespace {
-
-struct SurfaceDeleter {
-  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
-struct ContextDeleter {
-  void operator()(cairo_t* c) const { cairo_destroy(c); }
-};
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
   cairo_new_sub_path(cr);
@@ -52,13 +45,12 @@ RgbaImage fromCairoArgb(const unsigned char* data, int width, int height, int st
 
 RgbaImage sampleArtwork(int width, int height) {
   if (width <= 0 || height <= 0) throw std::invalid_argument("the artwork needs a size");
-  std::unique_ptr<cairo_surface_t, SurfaceDeleter> surface(
-      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
   if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
     throw std::runtime_error("cannot make the artwork's surface");
   }
   {
-    std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
+    CairoContext cr(cairo_create(surface.get()));
     cairo_t* c = cr.get();
     // Drawn on a 512 × 256 canvas, scaled to the size asked for.
     cairo_scale(c, width / 512.0, height / 256.0);

@@ -39,9 +39,7 @@ class RenderTest : public ::testing::Test {
   bool llvmpipe() const { return report_.find("llvmpipe") != std::string::npos; }
 
   void set(const std::string& assignment) {
-    const auto [name, text] = ostra::cli::splitAssignment(assignment);
-    const int index = ostra::cli::settableIndex(renderer().params(), name);
-    renderer().params().setValue(index, ostra::cli::parseValue(renderer().params(), index, text));
+    ostra::cli::applyAssignment(renderer().params(), assignment);
   }
   RgbaImage render(const RgbaImage& input) {
     testing::internal::CaptureStdout();  // a new thread's context prints its report
