@@ -1,0 +1,26 @@
+#include "plugin/ui/drawbot_holders.h"
+
+namespace Kestrix::Bevel {
+
+DRAWBOT_PathP::DRAWBOT_PathP(const DRAWBOT_SupplierSuite1* supplierSuite,
+                             DRAWBOT_SupplierRef supplier)
+    : SharedRefImpl(supplierSuite) {
+  DRAWBOT_PathRef made = nullptr;
+  created(supplierSuite->NewPath(supplier, &made), made);
+}
+
+DRAWBOT_BrushP::DRAWBOT_BrushP(const DRAWBOT_SupplierSuite1* supplierSuite,
+                               DRAWBOT_SupplierRef supplier, const DRAWBOT_ColorRGBA* color)
+    : SharedRefImpl(supplierSuite) {
+  DRAWBOT_BrushRef made = nullptr;
+  created(supplierSuite->NewBrush(supplier, color, &made), made);
+}
+
+DRAWBOT_FontP::DRAWBOT_FontP(const DRAWBOT_SupplierSuite1* supplierSuite,
+                             DRAWBOT_SupplierRef supplier, float fontSize)
+    : SharedRefImpl(supplierSuite) {
+  DRAWBOT_FontRef made = nullptr;
+  created(supplierSuite->NewDefaultFont(supplier, fontSize, &made), made);
+}
+
+}  // namespace Kestrix::Bevel
