@@ -6,21 +6,24 @@ DRAWBOT_PathP::DRAWBOT_PathP(const DRAWBOT_SupplierSuite1* supplierSuite,
                              DRAWBOT_SupplierRef supplier)
     : SharedRefImpl(supplierSuite) {
   DRAWBOT_PathRef made = nullptr;
-  created(supplierSuite->NewPath(supplier, &made), made);
+  const A_Err err = supplierSuite->NewPath(supplier, &made);
+  created(err, made);
 }
 
 DRAWBOT_BrushP::DRAWBOT_BrushP(const DRAWBOT_SupplierSuite1* supplierSuite,
                                DRAWBOT_SupplierRef supplier, const DRAWBOT_ColorRGBA* color)
     : SharedRefImpl(supplierSuite) {
   DRAWBOT_BrushRef made = nullptr;
-  created(supplierSuite->NewBrush(supplier, color, &made), made);
+  const A_Err err = supplierSuite->NewBrush(supplier, color, &made);
+  created(err, made);
 }
 
 DRAWBOT_FontP::DRAWBOT_FontP(const DRAWBOT_SupplierSuite1* supplierSuite,
                              DRAWBOT_SupplierRef supplier, float fontSize)
     : SharedRefImpl(supplierSuite) {
   DRAWBOT_FontRef made = nullptr;
-  created(supplierSuite->NewDefaultFont(supplier, fontSize, &made), made);
+  const A_Err err = supplierSuite->NewDefaultFont(supplier, fontSize, &made);
+  created(err, made);
 }
 
 }  // namespace Kestrix::Bevel

@@ -71,7 +71,7 @@ void tail(Pen& pen) {
   pen.moveTo(19.6f, 29.2f);
   pen.lineTo(25.4f, 26.3f);
   pen.bezierTo(48.0f, 35.2f, 82.0f, 37.6f, 111.0f, 38.9f);
-  pen.bezierTo(80.0f, 40.5f, 46.0f, 40.5f, 29.5f, 40.2f);
+  pen.bezierTo(80.0f, 40.5f, 46.0f, 40.55f, 28.0f, 40.35f);
   pen.close();
 }
 
