@@ -4,6 +4,7 @@
 
 #include "hostsim/ansi_suite.h"
 #include "hostsim/basic_suite.h"
+#include "hostsim/default_suites.h"
 
 namespace ostra::hostsim {
 namespace {
@@ -21,10 +22,12 @@ struct ReleaseCurrentOnExit {
 
 Host::Host(const std::string& modulePath)
     : claim_(*this),
+      streams_(this),
+      paramUI_(this),
       module_(modulePath),
       listing_(readListing(module_)),
       entry_(module_.entryPoint(listing_.entryPoint)) {
-  registerDefaultSuites(registry_, placeholders_);
+  registerDefaultSuites(registry_);
   utils_.ansi = ansiCallbacks();
   utils_.get_pixel_data8 = getPixelData8;
   basic_ = basicSuite();
