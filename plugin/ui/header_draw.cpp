@@ -112,6 +112,8 @@ PF_Err DrawHeader(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[], PF_L
         paintHeader(in_data, drawbot.suites(), drawRef, colors, event->effect_win.current_frame);
   }
 
+  // Reached whatever Drawbot returned along the way; a raised failure (an object the host would
+  // not create) passes by here unmarked, and the entry point reports it.
   drawbot.release();
   event->evt_out_flags = PF_EO_HANDLED_EVENT;
   return result;
