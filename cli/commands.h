@@ -2,8 +2,11 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "sdk/ae_suites.h"
 
 namespace ostra::cli {
 
@@ -31,6 +34,15 @@ int runSample(const std::string& output, int width, int height, std::ostream& ou
 // demo.png, all of them on one labelled sheet.
 int runDemo(const std::string& modulePath, const std::string& outDir, std::ostream& out,
             std::ostream& err);
+
+struct HeaderOptions {
+  std::string modulePath;
+  std::string output;
+  int scale = 1;
+  std::optional<PF_App_Color> panelColor;  // the host's own when not given
+};
+// Draws the Effect Controls header through the module and writes it as a PNG image.
+int runHeader(const HeaderOptions& options, std::ostream& out, std::ostream& err);
 
 // OstraQuellon.so (OstraQuellon.aex on Windows) beside the running executable.
 std::string defaultModulePath();

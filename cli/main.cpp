@@ -2,6 +2,8 @@
 #include <CLI/CLI.hpp>
 #include <functional>
 #include <iostream>
+#include <memory>
+#include <vector>
 
 #include "commands.h"
 
@@ -17,6 +19,31 @@ CLI::App* addCommand(CLI::App& app, const char* name, const char* description, C
   sub->callback(
       [modulePath, command, &exitCode] { exitCode = command(*modulePath, std::cout, std::cerr); });
   return sub;
+}
+
+// `header -o FILE [--scale N] [--panel-color R,G,B]`; the colour's channels are 0 to 255.
+void addHeaderCommand(CLI::App& app, int& exitCode) {
+  CLI::App* sub = app.add_subcommand("header", "draw the Effect Controls header into a PNG image");
+  auto options = std::make_shared<ostra::cli::HeaderOptions>();
+  options->modulePath = ostra::cli::defaultModulePath();
+  auto panel = std::make_shared<std::vector<int>>();
+  sub->add_option("--module", options->modulePath, "effect module to load")->capture_default_str();
+  sub->add_option("-o,--output", options->output, "PNG file to write")->required();
+  sub->add_option("--scale", options->scale, "pixels per panel unit")
+      ->check(CLI::Range(1, 16))
+      ->capture_default_str();
+  sub->add_option("--panel-color", *panel, "panel background as R,G,B, each 0 to 255")
+      ->delimiter(',')
+      ->expected(3)
+      ->check(CLI::Range(0, 255));
+  sub->callback([options, panel, &exitCode] {
+    if (!panel->empty()) {
+      // Widened to the host's 16-bit channels: 255 becomes 65535.
+      const auto wide = [](int channel) { return static_cast<A_u_short>(channel * 257); };
+      options->panelColor = PF_App_Color{wide((*panel)[0]), wide((*panel)[1]), wide((*panel)[2])};
+    }
+    exitCode = ostra::cli::runHeader(*options, std::cout, std::cerr);
+  });
 }
 
 }  // namespace
@@ -76,6 +103,7 @@ int main(int argc, char** argv) {
     exitCode = ostra::cli::runSample(*sampleOutput, sampleSize->first, sampleSize->second,
                                      std::cout, std::cerr);
   });
+  addHeaderCommand(app, exitCode);
   CLI11_PARSE(app, argc, argv);
   return exitCode;
 }

@@ -5,6 +5,7 @@
 #include "hostsim/ansi_suite.h"
 #include "hostsim/basic_suite.h"
 #include "hostsim/interact_callbacks.h"
+#include "hostsim/default_suites.h"
 
 namespace ostra::hostsim {
 namespace {
@@ -22,10 +23,12 @@ struct ReleaseCurrentOnExit {
 
 Host::Host(const std::string& modulePath)
     : claim_(*this),
+      streams_(this),
+      paramUI_(this),
       module_(modulePath),
       listing_(readListing(module_)),
       entry_(module_.entryPoint(listing_.entryPoint)) {
-  registerDefaultSuites(registry_, placeholders_);
+  registerDefaultSuites(registry_);
   utils_.ansi = ansiCallbacks();
   utils_.get_pixel_data8 = getPixelData8;
   basic_ = basicSuite();

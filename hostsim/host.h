@@ -11,13 +11,17 @@
 #include <string>
 #include <vector>
 
+#include "hostsim/app_suite.h"
 #include "hostsim/current_host.h"
-#include "hostsim/default_suites.h"
+#include "hostsim/custom_ui_suite.h"
+#include "hostsim/drawbot_host.h"
 #include "hostsim/effect_listing.h"
+#include "hostsim/effect_streams.h"
 #include "hostsim/handle_suite.h"
 #include "hostsim/host_gl_context.h"
 #include "hostsim/module.h"
 #include "hostsim/param_store.h"
+#include "hostsim/param_utils_suite.h"
 #include "hostsim/pixel_data.h"
 #include "hostsim/suite_registry.h"
 #include "platform/win32.h"
@@ -86,14 +90,29 @@ class Host {
   int pixelDataCalls() const { return pixelData_.calls(); }
   PixelDataService& pixelData() { return pixelData_; }
 
+  // The effect's interface in the host's panels: stream flags (visibility), redraw requests,
+  // the panel colour, the contexts of events being sent (see effect_event.h) and Drawbot.
+  EffectStreams& effectStreams() { return streams_; }
+  bool streamHidden(PF_ParamIndex index) const { return streams_.hidden(index); }
+  void setStreamHidden(PF_ParamIndex index, bool hidden) { streams_.setHidden(index, hidden); }
+  ParamUIUpdates& paramUIUpdates() { return paramUI_; }
+  AppLook& appLook() { return appLook_; }
+  void setPanelColor(const PF_App_Color& color) { appLook_.setPanelColor(color); }
+  EventContexts& eventContexts() { return eventContexts_; }
+  DrawbotHost& drawbot() { return drawbot_; }
+
  private:
   // Declared in the order they are needed: the claim first and released last; the suites
   // outlive the module, whose unloading may still release one.
   detail::CurrentHostClaim claim_;
-  PlaceholderSuites placeholders_;
   HandleHeap handles_;
   PixelDataService pixelData_;
   ParamStore params_;
+  EffectStreams streams_;
+  ParamUIUpdates paramUI_;
+  AppLook appLook_;
+  EventContexts eventContexts_;
+  DrawbotHost drawbot_;
   SuiteRegistry registry_;
   PF_UtilCallbacks utils_{};
   SPBasicSuite basic_{};

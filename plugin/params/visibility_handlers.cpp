@@ -1,0 +1,61 @@
+// The two commands that keep the dependent parameters' visibility in step with the popups.
+#include "plugin/host/commands.h"
+#include "plugin/params/stream_visibility.h"
+#include "plugin/params/visibility_rules.h"
+
+namespace Kestrix::Bevel {
+namespace {
+
+// A popup's current value; the host has already stored a user's new choice in `params`. A host
+// that passes no record leaves nothing to decide by, so the rule is skipped.
+const PF_ParamDef* popup(PF_ParamDef* params[], PF_ParamIndex index) {
+  return params != nullptr ? params[index] : nullptr;
+}
+
+void applyMapTypeRule(StreamVisibility& streams, PF_ParamDef* params[]) {
+  const PF_ParamDef* mapType = popup(params, kMapTypeIndex);
+  if (mapType == nullptr) return;
+  for (const ParamVisibility& rule : mapTypeVisibility(mapType->u.pd.value)) {
+    streams.setParamVisible(streams.effect(), rule.index, rule.visible);
+  }
+}
+
+void applyLightRule(StreamVisibility& streams, PF_ParamDef* params[], PF_ParamIndex type,
+                    PF_ParamIndex target) {
+  const PF_ParamDef* lightType = popup(params, type);
+  if (lightType == nullptr) return;
+  const ParamVisibility rule = lightTargetVisibility(target, lightType->u.pd.value);
+  streams.setParamVisible(streams.effect(), rule.index, rule.visible);
+}
+
+}  // namespace
+
+PF_Err HandleUserChangedParam(PF_InData* in_data, PF_OutData*, PF_ParamDef* params[], void* extra) {
+  StreamVisibility streams(in_data, params);
+  const auto* changed = static_cast<const PF_UserChangedParamExtra*>(extra);
+  switch (changed != nullptr ? changed->param_index : kHeaderIndex) {
+    case kMapTypeIndex:
+      applyMapTypeRule(streams, params);
+      break;
+    case kLight1TypeIndex:
+      applyLightRule(streams, params, kLight1TypeIndex, kLight1TargetIndex);
+      break;
+    case kLight2TypeIndex:
+      applyLightRule(streams, params, kLight2TypeIndex, kLight2TargetIndex);
+      break;
+    default:
+      // The header is supervised too, and changes nothing's visibility.
+      break;
+  }
+  return PF_Err_NONE;
+}
+
+PF_Err HandleUpdateParamsUI(PF_InData* in_data, PF_OutData*, PF_ParamDef* params[], PF_LayerDef*) {
+  StreamVisibility streams(in_data, params);
+  applyMapTypeRule(streams, params);
+  applyLightRule(streams, params, kLight1TypeIndex, kLight1TargetIndex);
+  applyLightRule(streams, params, kLight2TypeIndex, kLight2TargetIndex);
+  return PF_Err_NONE;
+}
+
+}  // namespace Kestrix::Bevel
