@@ -12,7 +12,9 @@ namespace ostra::cli {
 
 int runAbout(const std::string& modulePath, std::ostream& out, std::ostream& err);
 int runInfo(const std::string& modulePath, std::ostream& out, std::ostream& err);
-int runParams(const std::string& modulePath, bool asJson, std::ostream& out, std::ostream& err);
+// Declares the parameters, applies each NAME=VALUE as a user's change and lists them all.
+int runParams(const std::string& modulePath, bool asJson, const std::vector<std::string>& sets,
+              std::ostream& out, std::ostream& err);
 struct RenderOptions {
   std::string input;
   std::string output;

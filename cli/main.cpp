@@ -64,13 +64,15 @@ int main(int argc, char** argv) {
       ->add_option("--out", *demoDir, "folder for the pictures")
       ->capture_default_str();
   auto paramsJson = std::make_shared<bool>(false);
-  addCommand(
+  auto paramsSets = std::make_shared<std::vector<std::string>>();
+  CLI::App* params = addCommand(
       app, "params", "declare the parameters and list them",
-      [paramsJson](const std::string& module, std::ostream& out, std::ostream& err) {
-        return ostra::cli::runParams(module, *paramsJson, out, err);
+      [paramsJson, paramsSets](const std::string& module, std::ostream& out, std::ostream& err) {
+        return ostra::cli::runParams(module, *paramsJson, *paramsSets, out, err);
       },
-      exitCode)
-      ->add_flag("--json", *paramsJson, "print JSON");
+      exitCode);
+  params->add_flag("--json", *paramsJson, "print JSON");
+  params->add_option("--set", *paramsSets, "NAME=VALUE, applied as a user's change");
   auto render = std::make_shared<ostra::cli::RenderOptions>();
   CLI::App* renderCommand = addCommand(
       app, "render", "render a PNG through the effect",

@@ -131,22 +131,24 @@ std::string joined(const std::vector<std::string>& items) {
 
 }  // namespace
 
-void printParams(const hostsim::ParamStore& store, std::ostream& out) {
+void printParams(const hostsim::Host& host, std::ostream& out) {
+  const hostsim::ParamStore& store = host.params();
   out << std::left << std::setw(4) << "idx" << std::setw(7) << "id" << std::setw(18) << "name"
       << std::setw(14) << "type" << std::setw(20) << "default" << std::setw(14) << "valid"
       << std::setw(14) << "slider"
-      << "flags/ui  choices\n";
+      << "flags/ui  shown  choices\n";
   for (int index = 0; index < store.size(); ++index) {
     const Row row = describe(store, index);
     out << std::setw(4) << row.index << std::setw(7) << row.id << std::setw(18) << row.name
         << std::setw(14) << row.type << std::setw(20) << row.defaultText << std::setw(14)
         << rangeText(row.valid, row.percent) << std::setw(14) << rangeText(row.slider, row.percent)
-        << std::setw(10) << (hex(row.flags) + "/" + hex(row.uiFlags)) << joined(row.choices)
-        << '\n';
+        << std::setw(10) << (hex(row.flags) + "/" + hex(row.uiFlags)) << std::setw(7)
+        << (host.streamHidden(index) ? "hidden" : "yes") << joined(row.choices) << '\n';
   }
 }
 
-void printParamsJson(const hostsim::ParamStore& store, std::ostream& out) {
+void printParamsJson(const hostsim::Host& host, std::ostream& out) {
+  const hostsim::ParamStore& store = host.params();
   json list = json::array();
   for (int index = 0; index < store.size(); ++index) {
     const Row row = describe(store, index);
@@ -160,7 +162,8 @@ void printParamsJson(const hostsim::ParamStore& store, std::ostream& out) {
                     {"percent", row.percent},
                     {"choices", row.choices},
                     {"flags", row.flags},
-                    {"ui_flags", row.uiFlags}});
+                    {"ui_flags", row.uiFlags},
+                    {"hidden", host.streamHidden(index)}});
   }
   out << list.dump(2) << '\n';
 }

@@ -4,11 +4,12 @@
 
 #include <iosfwd>
 
-#include "hostsim/param_store.h"
+#include "hostsim/host.h"
 
 namespace ostra::cli {
 
-void printParams(const hostsim::ParamStore& store, std::ostream& out);
-void printParamsJson(const hostsim::ParamStore& store, std::ostream& out);
+// With the host, a column says which parameters the host hides.
+void printParams(const hostsim::Host& host, std::ostream& out);
+void printParamsJson(const hostsim::Host& host, std::ostream& out);
 
 }  // namespace ostra::cli

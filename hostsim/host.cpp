@@ -4,8 +4,8 @@
 
 #include "hostsim/ansi_suite.h"
 #include "hostsim/basic_suite.h"
-#include "hostsim/interact_callbacks.h"
 #include "hostsim/default_suites.h"
+#include "hostsim/interact_callbacks.h"
 
 namespace ostra::hostsim {
 namespace {
@@ -68,6 +68,18 @@ CallResult Host::send(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, voi
   result.hostContextCurrent =
       wglGetCurrentContext() == expectedContext && wglGetCurrentDC() == expectedDC;
   return result;
+}
+
+CallResult Host::changeParam(int index, const ParamValue& value) {
+  params_.setValue(index, value);
+  if ((params_.declared(index).flags & PF_ParamFlag_SUPERVISE) == 0) {
+    CallResult none;
+    none.hostContextCurrent = true;
+    return none;
+  }
+  ParamArray records = paramArray();
+  PF_UserChangedParamExtra changed{static_cast<PF_ParamIndex>(index)};
+  return send(PF_Cmd_USER_CHANGED_PARAM, records.data(), nullptr, &changed);
 }
 
 ParamArray Host::paramArray() const { return params_.arrayAt(currentSeconds()); }

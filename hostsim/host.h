@@ -72,6 +72,11 @@ class Host {
 
   // The instance's parameters: what Params Setup declared and the values checkout hands out.
   ParamStore& params() { return params_; }
+  const ParamStore& params() const { return params_; }
+  // A user's change of one parameter: the new static value, then, for a supervised parameter
+  // (PF_ParamFlag_SUPERVISE), PF_Cmd_USER_CHANGED_PARAM with the current records, as the host
+  // sends it. Returns that command's result (a default one when none was sent).
+  CallResult changeParam(int index, const ParamValue& value);
   // The records of every parameter at in_data's current time, for a command's `params`.
   ParamArray paramArray() const;
   // in_data's current time, in seconds.
