@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "plugin/bevel/bevel_renderer.h"
+#include "plugin/bevel/pass_levels.h"
 #include "plugin/gpu/opengl_shader.h"
 #include "plugin/params/param_index.h"
 #include "plugin/params/param_readers.h"
@@ -106,7 +107,9 @@ void readRenderSettings(BevelRenderer& r, PF_InData* in_data) {
   readPercent(in_data, kExtrusionDarken, &r.extrusionDarken);
   readPopup(in_data, kQuality, &r.quality);
 
-  const double qualityScale = static_cast<double>(static_cast<float>(r.quality) + 1.0f);
+  // The maps are built at the scale the builder allows (1 to 4), so the extrusion is measured
+  // in the same pixels; a Quality outside its choices cannot divide by zero here.
+  const double qualityScale = limitQualityScale(qualityScaleFor(r.quality));
   if (haveExtrude) r.extrude = extrude / divisor / qualityScale;
   if (haveExtrudeCenter) {
     r.extrudeCenter[0] = extrudeCenter[0] / qualityScale;
