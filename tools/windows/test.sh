@@ -9,44 +9,50 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 started=$SECONDS
 linux_pipl=${1:-build/bin/OstraQuellon.pipl}
+xvfb_pid=""
+wine_prefix=""
+
+# Whatever way the stage ends, the Wine server goes before the X server it draws on.
+finish() {
+  local status=$?
+  if [ -n "$wine_prefix" ]; then
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  [ -z "$wine_prefix" ] || rm -rf "$wine_prefix" "$wine_prefix.display"
+  echo "Windows stage took $((SECONDS - started)) s ($([ "$status" -eq 0 ] && echo passed || echo failed))"
+}
+trap finish EXIT
+trap 'exit 130' INT TERM
 
 tools/windows/build.sh
 
 # The resource must hold what the Linux build's generator wrote.
 /usr/bin/python3 tools/windows/check_pe.py build-windows/bin/OstraQuellon.aex "$linux_pipl"
 
-xvfb_pid=""
-export WINEPREFIX
-WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/ostra-wine.XXXXXX")
+wine_prefix=$(mktemp -d "${TMPDIR:-/tmp}/ostra-wine.XXXXXX")
+export WINEPREFIX=$wine_prefix
 export WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs them, and their installers would ask on screen.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# Whatever way the stage ends, the Wine server goes before the X server it draws on.
-stop_wine_and_x() {
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  rm -rf "$WINEPREFIX"
-}
-trap stop_wine_and_x EXIT
-trap 'exit 130' INT TERM
-
 # Xvfb picks a free display itself and reports its number.
-display_file="$WINEPREFIX.display"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 640x480x24 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -nolisten tcp -screen 0 640x480x24 3>"$wine_prefix.display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do
-  [ -s "$display_file" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
+  [ -s "$wine_prefix.display" ] && break
   sleep 0.1
 done
-DISPLAY=:$(head -n1 "$display_file")
-export DISPLAY
-rm -f "$display_file"
+display=$(head -n1 "$wine_prefix.display")
+if [ -z "$display" ]; then
+  echo "Xvfb did not start" >&2
+  exit 1
+fi
+export DISPLAY=:$display
 echo "Wine on display $DISPLAY, prefix $WINEPREFIX"
 
 # One persistent server for the whole stage; the prefix is made once, before tests run in
@@ -60,5 +66,3 @@ for command in about demo; do
   echo "== quellon.exe $command"
   timeout 300 wine build-windows/bin/quellon.exe "$command"
 done
-
-echo "Windows stage took $((SECONDS - started)) s"
