@@ -34,7 +34,7 @@ def entry_key(entry):
 def resources(pe):
     """(type, id, language, bytes) of every resource."""
     found = []
-    for by_type in getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None).entries or []:
+    for by_type in pe.DIRECTORY_ENTRY_RESOURCE.entries:
         for by_id in by_type.directory.entries:
             for by_language in by_id.directory.entries:
                 data = by_language.data.struct

@@ -31,7 +31,20 @@ echo "Building $wanted for Windows into $cache" >&2
 
 # The source package comes from the mirror the system's apt already uses, through a private apt
 # state of its own, so the system's sources stay as they are.
-mirror=$(apt-cache policy | awk '$3 == "bookworm/main" { print $2; exit }')
+configured_mirror() {
+  # From apt's own view of its sources; before any apt-get update, from the source files.
+  apt-cache policy | awk '$3 == "bookworm/main" { print $2; exit }'
+  cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '
+    /^URIs:/ { uri = $2 }
+    /^Suites:/ { for (i = 2; i <= NF; i++) if ($i == "bookworm") found = uri }
+    /^$/ && found { exit }
+    END { if (found) print found }'
+  cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | sed 's/\[[^]]*\]//' |
+    awk '$1 == "deb" && $3 == "bookworm" { print $2; exit }'
+  true
+}
+mirror=$(configured_mirror)
+mirror=${mirror%%$'\n'*}
 if [ -z "$mirror" ]; then
   echo "no bookworm/main mirror configured for apt" >&2
   exit 1
