@@ -57,9 +57,10 @@ CallResult Host::send(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, voi
   std::lock_guard lock(sendMutex_);
   const bool own = mode_ == HostContext::Own;
   ReleaseCurrentOnExit releaseOnExit;
-  if (own ? !wglMakeCurrent(hostDC(), hostGLContext()) : !wglMakeCurrent(nullptr, nullptr)) {
-    throw std::runtime_error("host could not set its GL context before the call");
-  }
+  // Releasing with nothing current fails under Wine's WGL, so only a current context is let go.
+  const bool set = own ? wglMakeCurrent(hostDC(), hostGLContext())
+                       : wglGetCurrentContext() == nullptr || wglMakeCurrent(nullptr, nullptr);
+  if (!set) throw std::runtime_error("host could not set its GL context before the call");
 
   CallResult result;
   result.err = entry_(cmd, &inData_, &outData_, params, output, extra);

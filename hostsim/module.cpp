@@ -67,7 +67,9 @@ std::vector<uint8_t> Module::piplBytes() const {
   HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
   const auto* bytes =
       loaded != nullptr ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
-  if (bytes == nullptr) throw ModuleError("module " + path_ + " has no PIPL resource 16000");
+  if (bytes == nullptr) {
+    throw ModuleError("cannot read the PiPL of module " + path_ + ": no PIPL resource 16000");
+  }
   return {bytes, bytes + SizeofResource(module, resource)};
 #else
   const std::filesystem::path file = std::filesystem::path(path_).replace_extension(".pipl");

@@ -88,9 +88,15 @@ PF_Err probe(FakeProbe* request) {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) PF_Err EntryPointFunc(
-    PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* /*params*/[],
-    PF_LayerDef* /*output*/, void* extra) {
+#if defined(_WIN32)
+#define FAKE_EFFECT_EXPORT __declspec(dllexport)
+#else
+#define FAKE_EFFECT_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" FAKE_EFFECT_EXPORT PF_Err EntryPointFunc(PF_Cmd cmd, PF_InData* in_data,
+                                                    PF_OutData* out_data, PF_ParamDef* /*params*/[],
+                                                    PF_LayerDef* /*output*/, void* extra) {
   switch (cmd) {
     case PF_Cmd_ABOUT:
       return about(in_data, out_data);

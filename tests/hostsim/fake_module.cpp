@@ -4,6 +4,11 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <stdexcept>
+
+#if defined(_WIN32)
+#include "platform/win32.h"
+#endif
 
 namespace ostra::hostsim::test {
 
@@ -19,12 +24,39 @@ FakeModule::FakeModule(const std::optional<Bytes>& pipl) {
   std::filesystem::remove_all(dir_);
   std::filesystem::create_directories(dir_);
   std::filesystem::copy_file(FAKE_EFFECT_PATH, path());
-  if (pipl) {
-    std::ofstream out(dir_ / "FakeEffect.pipl", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(pipl->data()),
-              static_cast<std::streamsize>(pipl->size()));
+  if (!pipl) return;
+  try {
+    writePipl(*pipl);
+  } catch (...) {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+    throw;
   }
 }
+
+std::string FakeModule::path() const {
+  return (dir_ / std::filesystem::path(FAKE_EFFECT_PATH).filename()).string();
+}
+
+#if defined(_WIN32)
+// Into the copy's resources, where the host's FindResourceExA looks.
+void FakeModule::writePipl(const Bytes& pipl) const {
+  HANDLE update = BeginUpdateResourceA(path().c_str(), FALSE);
+  if (update == nullptr) throw std::runtime_error("BeginUpdateResourceA failed on " + path());
+  const BOOL written =
+      UpdateResourceA(update, "PIPL", MAKEINTRESOURCEA(16000), 1033,
+                      const_cast<uint8_t*>(pipl.data()), static_cast<DWORD>(pipl.size()));
+  if (!EndUpdateResourceA(update, !written) || !written) {
+    throw std::runtime_error("cannot write the PIPL resource of " + path());
+  }
+}
+#else
+void FakeModule::writePipl(const Bytes& pipl) const {
+  std::ofstream out(dir_ / "FakeEffect.pipl", std::ios::binary);
+  out.write(reinterpret_cast<const char*>(pipl.data()), static_cast<std::streamsize>(pipl.size()));
+  if (!out) throw std::runtime_error("cannot write the PiPL beside " + path());
+}
+#endif
 
 FakeModule::~FakeModule() {
   std::error_code ignored;

@@ -53,6 +53,17 @@ TEST_F(ModuleTest, GlobalSetupDeclaresVersionAndFlagsWhateverTheyHeld) {
   EXPECT_TRUE(setdown.hostContextCurrent);
 }
 
+TEST_F(ModuleTest, SetupAndSetdownRestoreTheHostsContextOrNone) {
+  for (auto mode : {ostra::hostsim::HostContext::Own, ostra::hostsim::HostContext::None}) {
+    host().setHostContext(mode);
+    EXPECT_TRUE(sendQuietly(PF_Cmd_GLOBAL_SETUP).hostContextCurrent);
+    EXPECT_TRUE(sendQuietly(PF_Cmd_GLOBAL_SETDOWN).hostContextCurrent);
+  }
+}
+
+// Counting contexts and dropping the extension take the Linux platform's control surface;
+// Windows has only the system's calls.
+#if !defined(_WIN32)
 TEST_F(ModuleTest, SetupAndSetdownLeaveNoContextOfTheirOwnAndRestoreTheHosts) {
   for (auto mode : {ostra::hostsim::HostContext::Own, ostra::hostsim::HostContext::None}) {
     host().setHostContext(mode);
@@ -80,3 +91,4 @@ TEST_F(ModuleTest, DriverWithoutCreateContextFailsSetupWithoutAnExceptionEscapin
   EXPECT_EQ(setdown.err, PF_Err_NONE);
   EXPECT_TRUE(setdown.hostContextCurrent);
 }
+#endif  // !defined(_WIN32)

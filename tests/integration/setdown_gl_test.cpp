@@ -4,6 +4,9 @@
 
 using ostra::test::ModuleTest;
 
+// Watching the module's GL calls needs its binding to be ours: one shared library on Linux. The
+// Windows module links its own copy.
+#if !defined(_WIN32)
 TEST_F(ModuleTest, SetdownWithoutARenderDeletesNoGlObject) {
   ASSERT_EQ(sendQuietly(PF_Cmd_GLOBAL_SETUP).err, PF_Err_NONE);
   // The module's binding lives in the same shared library as ours, so its calls are seen here.
@@ -20,3 +23,4 @@ TEST_F(ModuleTest, SetdownWithoutARenderDeletesNoGlObject) {
   EXPECT_GT(tracker.calls(), 0);
   ASSERT_EQ(sendQuietly(PF_Cmd_GLOBAL_SETDOWN).err, PF_Err_NONE);
 }
+#endif  // !defined(_WIN32)

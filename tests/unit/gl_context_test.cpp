@@ -7,17 +7,23 @@
 #include <thread>
 #include <vector>
 
-#include "platform/control.h"
 #include "plugin/gpu/gl_context.h"
+
+// Counting live objects and failing calls take the Linux platform's control surface. On Windows,
+// against the system's WGL, the tests that need it are left out and the counts are not checked.
+#if !defined(_WIN32)
+#include "platform/control.h"
+namespace control = ostra::platform;
+#endif
 
 using namespace Kestrix::Bevel;
 using namespace gl33core;
-namespace control = ostra::platform;
 
 namespace {
 
 class GlContextTest : public ::testing::Test {
  protected:
+#if !defined(_WIN32)
   void SetUp() override {
     control::reset();
     baseline_ = control::counts();
@@ -34,6 +40,9 @@ class GlContextTest : public ::testing::Test {
     EXPECT_EQ(now.liveClasses, baseline_.liveClasses);
   }
   control::Counts baseline_;
+#else
+  void TearDown() override { destroyAllContexts(); }
+#endif
 };
 
 std::string suffixOf(const std::string& className) {
@@ -74,12 +83,16 @@ TEST_F(GlContextTest, ThreadsGetSlotsInOrderAndNumberedWindowClasses) {
   const auto begin = std::sregex_iterator(report.begin(), report.end(), block);
   EXPECT_EQ(std::distance(begin, std::sregex_iterator()), 4) << report;
 
+#if !defined(_WIN32)
   const int deletedBefore = control::counts().contextsDeleted;
+#endif
   destroyAllContexts();
-  EXPECT_EQ(control::counts().contextsDeleted - deletedBefore, 4);
   EXPECT_EQ(sharedContext(), nullptr);
   EXPECT_EQ(wglGetCurrentContext(), nullptr);
+#if !defined(_WIN32)
+  EXPECT_EQ(control::counts().contextsDeleted - deletedBefore, 4);
   expectNothingLeft();
+#endif
 }
 
 TEST_F(GlContextTest, TextureOfSharedContextIsUsableInEveryThreadContext) {
@@ -116,6 +129,7 @@ TEST_F(GlContextTest, TextureOfSharedContextIsUsableInEveryThreadContext) {
   testing::internal::GetCapturedStdout();
 }
 
+#if !defined(_WIN32)
 TEST_F(GlContextTest, DriverWithoutCreateContextExtensionFaults) {
   control::dropCreateContextExtension(true);
   try {
@@ -168,3 +182,4 @@ TEST_F(GlContextTest, ThreadContextFailureKeepsNoEntryAndTheNextCallRetries) {
   destroyAllContexts();
   expectNothingLeft();
 }
+#endif  // !defined(_WIN32)

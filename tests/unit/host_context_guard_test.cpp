@@ -3,12 +3,17 @@
 
 #include <cstring>
 
-#include "platform/control.h"
 #include "plugin/gpu/gl_context.h"
 #include "plugin/gpu/host_context_guard.h"
 
-using namespace Kestrix::Bevel;
+// Counting wglMakeCurrent calls takes the Linux platform's control surface; on Windows the tests
+// that count are left out.
+#if !defined(_WIN32)
+#include "platform/control.h"
 namespace control = ostra::platform;
+#endif
+
+using namespace Kestrix::Bevel;
 
 namespace {
 
@@ -60,6 +65,7 @@ class GuardTest : public ::testing::Test {
 
 }  // namespace
 
+#if !defined(_WIN32)
 TEST_F(GuardTest, RestoresTheHostContextWithOneSwitchEvenWhenCalledTwice) {
   ASSERT_TRUE(wglMakeCurrent(host.dc, host.rc));
   HostGLContextGuard guard;
@@ -78,6 +84,7 @@ TEST_F(GuardTest, MakesNoCallWhenTheHostContextIsStillCurrent) {
   { HostGLContextGuard guard; }
   EXPECT_EQ(control::counts().makeCurrentCalls - before, 0);
 }
+#endif  // !defined(_WIN32)
 
 TEST_F(GuardTest, HostWithNoContextCurrentHasNoneAfterwards) {
   wglMakeCurrent(nullptr, nullptr);
