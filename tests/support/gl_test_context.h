@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "plugin/gpu/gl_context.h"
+#include "plugin/gpu/render_frame.h"
 #include "tests/support/gl_tracker.h"
 
 namespace ostra::test {
@@ -22,6 +23,12 @@ class GLTestBase : public ::testing::Test {
   void TearDown() override {
     EXPECT_EQ(tracker_->errors(), std::vector<std::string>{}) << "GL errors raised";
     tracker_.reset();
+    // The frame is process-wide, as in the module: release its objects before their contexts
+    // go, as Global Setdown does, so that the next test does not meet stale names.
+    if (Kestrix::Bevel::AEOpenGLContext* shared = Kestrix::Bevel::sharedContext()) {
+      shared->makeCurrent();
+      Kestrix::Bevel::renderFrame().releaseGpuObjects();
+    }
     Kestrix::Bevel::destroyAllContexts();
   }
   GlTracker& tracker() { return *tracker_; }
