@@ -3,25 +3,27 @@
 
 #include <array>
 
+#include "plugin/params/param_index.h"
 #include "sdk/ae_basic.h"
 
 namespace Kestrix::Bevel {
 
-inline constexpr PF_ParamIndex kHeaderIndex = 1;
-inline constexpr PF_ParamIndex kMapTypeIndex = 16;
-inline constexpr PF_ParamIndex kColorIndex = 17;
-inline constexpr PF_ParamIndex kMapLayerIndex = 18;
-inline constexpr PF_ParamIndex kMapSizeIndex = 19;
-inline constexpr PF_ParamIndex kMapEvolutionIndex = 20;
-inline constexpr PF_ParamIndex kLight1TypeIndex = 27;
-inline constexpr PF_ParamIndex kLight1TargetIndex = 30;
-inline constexpr PF_ParamIndex kLight2TypeIndex = 35;
-inline constexpr PF_ParamIndex kLight2TargetIndex = 38;
+// The controlling popups and their dependents, by their place in the parameter list.
+inline constexpr PF_ParamIndex kHeaderIndex = kHeader;
+inline constexpr PF_ParamIndex kMapTypeIndex = kMapType;
+inline constexpr PF_ParamIndex kColorIndex = kColor;
+inline constexpr PF_ParamIndex kMapLayerIndex = kMapLayer;
+inline constexpr PF_ParamIndex kMapSizeIndex = kMapSize;
+inline constexpr PF_ParamIndex kMapEvolutionIndex = kMapEvolution;
+inline constexpr PF_ParamIndex kLight1TypeIndex = kLight1Type;
+inline constexpr PF_ParamIndex kLight1TargetIndex = kLight1Target;
+inline constexpr PF_ParamIndex kLight2TypeIndex = kLight2Type;
+inline constexpr PF_ParamIndex kLight2TargetIndex = kLight2Target;
 
 // Popup values count from 1.
-inline constexpr A_long kMapTypeColor = 1;
-inline constexpr A_long kMapTypeCustomLayer = 2;
-inline constexpr A_long kLightTypeParallel = 2;
+inline constexpr A_long kMapTypeColor = kMapColor;
+inline constexpr A_long kMapTypeCustomLayer = kMapCustomLayer;
+inline constexpr A_long kLightTypeParallel = kParallelLight;
 
 struct ParamVisibility {
   PF_ParamIndex index;
