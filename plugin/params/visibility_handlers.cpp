@@ -13,7 +13,7 @@ const PF_ParamDef* popup(PF_ParamDef* params[], PF_ParamIndex index) {
 }
 
 void applyMapTypeRule(StreamVisibility& streams, PF_ParamDef* params[]) {
-  const PF_ParamDef* mapType = popup(params, kMapTypeIndex);
+  const PF_ParamDef* mapType = popup(params, kMapType);
   if (mapType == nullptr) return;
   for (const ParamVisibility& rule : mapTypeVisibility(mapType->u.pd.value)) {
     streams.setParamVisible(streams.effect(), rule.index, rule.visible);
@@ -33,15 +33,15 @@ void applyLightRule(StreamVisibility& streams, PF_ParamDef* params[], PF_ParamIn
 PF_Err HandleUserChangedParam(PF_InData* in_data, PF_OutData*, PF_ParamDef* params[], void* extra) {
   StreamVisibility streams(in_data, params);
   const auto* changed = static_cast<const PF_UserChangedParamExtra*>(extra);
-  switch (changed != nullptr ? changed->param_index : kHeaderIndex) {
-    case kMapTypeIndex:
+  switch (changed != nullptr ? changed->param_index : kHeader) {
+    case kMapType:
       applyMapTypeRule(streams, params);
       break;
-    case kLight1TypeIndex:
-      applyLightRule(streams, params, kLight1TypeIndex, kLight1TargetIndex);
+    case kLight1Type:
+      applyLightRule(streams, params, kLight1Type, kLight1Target);
       break;
-    case kLight2TypeIndex:
-      applyLightRule(streams, params, kLight2TypeIndex, kLight2TargetIndex);
+    case kLight2Type:
+      applyLightRule(streams, params, kLight2Type, kLight2Target);
       break;
     default:
       // The header is supervised too, and changes nothing's visibility.
@@ -53,8 +53,8 @@ PF_Err HandleUserChangedParam(PF_InData* in_data, PF_OutData*, PF_ParamDef* para
 PF_Err HandleUpdateParamsUI(PF_InData* in_data, PF_OutData*, PF_ParamDef* params[], PF_LayerDef*) {
   StreamVisibility streams(in_data, params);
   applyMapTypeRule(streams, params);
-  applyLightRule(streams, params, kLight1TypeIndex, kLight1TargetIndex);
-  applyLightRule(streams, params, kLight2TypeIndex, kLight2TargetIndex);
+  applyLightRule(streams, params, kLight1Type, kLight1Target);
+  applyLightRule(streams, params, kLight2Type, kLight2Target);
   return PF_Err_NONE;
 }
 
