@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/bench.h"
 #include "commands.h"
 
 namespace {
@@ -44,6 +45,27 @@ void addHeaderCommand(CLI::App& app, int& exitCode) {
     }
     exitCode = ostra::cli::runHeader(*options, std::cout, std::cerr);
   });
+}
+
+// `bench [--size WxH]... [--frames N] [--timed-frames N] [--scaling] [--look NAME]...
+// [--json FILE]`.
+void addBenchCommand(CLI::App& app, int& exitCode) {
+  CLI::App* sub = app.add_subcommand("bench", "time warm frames of the module's Render");
+  auto options = std::make_shared<ostra::cli::BenchOptions>();
+  options->modulePath = ostra::cli::defaultModulePath();
+  sub->add_option("--module", options->modulePath, "effect module to load")->capture_default_str();
+  sub->add_option("--size", options->sizes, "WxH (default 1920x1080 and 3840x2160)");
+  sub->add_option("--frames", options->frames, "warm frames timed per look")
+      ->check(CLI::Range(1, 1000))
+      ->capture_default_str();
+  sub->add_option("--timed-frames", options->timedFrames, "frames with the pass timers on")
+      ->check(CLI::Range(0, 1000))
+      ->capture_default_str();
+  sub->add_flag("--scaling", options->scaling, "also time against pixels and Bevel End");
+  sub->add_option("--look", options->looks, "only this look (repeatable)");
+  sub->add_option("--json", options->json, "also write the figures as JSON");
+  sub->callback(
+      [options, &exitCode] { exitCode = ostra::cli::runBench(*options, std::cout, std::cerr); });
 }
 
 }  // namespace
@@ -106,6 +128,7 @@ int main(int argc, char** argv) {
                                      std::cout, std::cerr);
   });
   addHeaderCommand(app, exitCode);
+  addBenchCommand(app, exitCode);
   CLI11_PARSE(app, argc, argv);
   return exitCode;
 }

@@ -3,6 +3,7 @@
 #include "plugin/bevel/bevel_renderer.h"
 #include "plugin/bevel/height_map_builder.h"
 #include "plugin/bevel/pass_levels.h"
+#include "plugin/gpu/render_frame.h"
 
 using namespace gl33core;
 
@@ -18,6 +19,7 @@ void BevelRenderer::render(uint32_t inputTexture, const double (&viewSize)[2]) {
 
   quad.bind();  // this context's vertex array over the shared quad buffer
   buildSurfaceShader();
+  PassTimer::Scope timed(renderFrame().passTimer(), Pass::Surface);
   if (extrude >= 1) {
     drawSurface(heightMapBuilder->sideTexture(), viewSize, 1.0, (1 - extrusionDarken) * 0.5, 0.1,
                 0.05);

@@ -1,5 +1,7 @@
 #include "plugin/bevel/height_map_builder.h"
 
+#include <optional>
+
 #include "glsl/height_frag.h"
 #include "glsl/jump_flood_frag.h"
 #include "glsl/quad_vert.h"
@@ -81,10 +83,15 @@ void HeightMapBuilder::build(GLuint inputTexture, const double (&viewSize)[2], i
   const double size[2] = {static_cast<double>(reduced[0]), static_cast<double>(reduced[1])};
   ensureTextures(size, reducedInts);
   quad_.bind();
+  PassTimer& timer = renderFrame().passTimer();
 
-  drawPass(*seedProgram_, textures_[current_], inputTexture, size, [](OpenglShader&) {});
+  {
+    PassTimer::Scope timed(timer, Pass::Seed);
+    drawPass(*seedProgram_, textures_[current_], inputTexture, size, [](OpenglShader&) {});
+  }
   current_ = 1 - current_;
 
+  std::optional<PassTimer::Scope> jumpFloodTime(std::in_place, timer, Pass::JumpFlood);
   for (int32_t k = 0; k <= levels; ++k) {
     drawPass(*jumpFloodProgram_, textures_[current_], textures_[1 - current_], size,
              [&](OpenglShader& program) {
@@ -94,15 +101,20 @@ void HeightMapBuilder::build(GLuint inputTexture, const double (&viewSize)[2], i
              });
     current_ = 1 - current_;
   }
+  jumpFloodTime.reset();
 
-  drawPass(*heightProgram_, textures_[current_], textures_[1 - current_], size,
-           [&](OpenglShader& program) {
-             program.setVec2("mapSize", size[0], size[1]);
-             program.setFloat("distLimit", static_cast<float>(distanceLimit_));
-           });
+  {
+    PassTimer::Scope timed(timer, Pass::Height);
+    drawPass(*heightProgram_, textures_[current_], textures_[1 - current_], size,
+             [&](OpenglShader& program) {
+               program.setVec2("mapSize", size[0], size[1]);
+               program.setFloat("distLimit", static_cast<float>(distanceLimit_));
+             });
+  }
   current_ = 1 - current_;
 
   if (smooth >= 1.0) {
+    PassTimer::Scope timed(timer, Pass::Blur);
     blur_->setSigma(smooth);
     blur_->run(quad_.bind(), quad_.vertexBuffer(), size, textures_[1 - current_],
                textures_[current_]);
@@ -111,6 +123,7 @@ void HeightMapBuilder::build(GLuint inputTexture, const double (&viewSize)[2], i
 
   if (extrude >= 1.0) {
     quad_.bind();  // the side pass must not rely on what the blur left bound
+    PassTimer::Scope timed(timer, Pass::Side);
     drawPass(*sideProgram_, textures_[2], textures_[1 - current_], size,
              [&](OpenglShader& program) {
                program.setVec2("mapSize", size[0], size[1]);

@@ -137,18 +137,20 @@ GLuint RenderFrame::createTexture(const double (&size)[2], bool linear, bool mip
 void RenderFrame::beginRenderToTexture(GLuint texture, const double (&size)[2], int32_t level) {
   GLuint framebuffer = 0;
   glGenFramebuffers(1, &framebuffer);
+  renderTextureFramebuffer_ = framebuffer;
   glBindRenderbuffer(GL_RENDERBUFFER, 0);
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
   glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, level);
-  glClearColor(0, 0, 0, 0);
-  glClear(GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT);
+  // Not cleared: every pass drawn into a texture covers all of it with one quad, blending off,
+  // so a clear would only be overwritten, at the cost of a pass of its own on a software
+  // renderer.
   glViewport(0, 0, static_cast<GLsizei>(size[0]), static_cast<GLsizei>(size[1]));
 }
 
 void RenderFrame::endRenderToTexture() {
-  GLint bound = 0;
-  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &bound);
-  GLuint framebuffer = static_cast<GLuint>(bound);
+  // Kept from beginRenderToTexture rather than asked of the driver, a query at every pass.
+  GLuint framebuffer = renderTextureFramebuffer_;
+  renderTextureFramebuffer_ = 0;
   glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0, 0);
   glBindRenderbuffer(GL_RENDERBUFFER, 0);
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
@@ -168,13 +170,14 @@ void RenderFrame::attachTopTarget() {
 
 GLuint RenderFrame::popTargetToTexture() {
   if (targets_.empty()) return 0;
-  auto staging = zeroedStaging(width_, height_);
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
   setLinearClampedFilters();
+  // No zeros to start with: the blit below writes every pixel, so a zeroed buffer of the
+  // frame's size would only be made, uploaded and overwritten at every frame.
   glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(GL_RGBA), width_, height_, 0, GL_RGBA,
-               GL_UNSIGNED_BYTE, staging.get());
+               GL_UNSIGNED_BYTE, nullptr);
   glBindTexture(GL_TEXTURE_2D, 0);
 
   const Framebuffers& set = framebuffers();

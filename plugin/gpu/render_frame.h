@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plugin/gpu/final_conversion_pass.h"
+#include "plugin/gpu/pass_timer.h"
 #include "plugin/gpu/per_context.h"
 
 namespace Kestrix::Bevel {
@@ -30,6 +31,7 @@ class RenderFrame {
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
   size_t targetCount() const { return targets_.size(); }
+  PassTimer& passTimer() { return passTimer_; }
 
  private:
   // Framebuffers are not shared between contexts: each context gets its own set, made for the
@@ -51,12 +53,14 @@ class RenderFrame {
   void attachTopTarget();
 
   gl::GLuint outputRenderbuffer_ = 0;
+  gl::GLuint renderTextureFramebuffer_ = 0;  // between beginRenderToTexture and its end
   bool multisampled_ = true;
   int32_t width_ = 0;
   int32_t height_ = 0;
   std::vector<gl::GLuint> targets_;
   std::unique_ptr<FinalConversionPass> finalConversionPass_;
   PerContext<Framebuffers> framebuffers_;
+  PassTimer passTimer_;
 };
 
 RenderFrame& renderFrame();

@@ -60,17 +60,29 @@ PF_Err HandleRender(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* param
   frame.resize(width, height, true);
   frame.beginFrame(false, false);
 
+  PassTimer& timer = frame.passTimer();
+  PassTimer::Frame timing(timer);
   FrameTextures textures(*renderer);
-  textures.input = uploadWorld(kFormatArgb8, input, output, in_data, &bytesPerPixel, &pixelType,
-                               &multiplier, false);
+  {
+    PassTimer::Scope timed(timer, Pass::Upload);
+    textures.input = uploadWorld(kFormatArgb8, input, output, in_data, &bytesPerPixel, &pixelType,
+                                 &multiplier, false);
+  }
   readRenderSettings(*renderer, in_data);
   const double viewSize[2] = {static_cast<double>(width), static_cast<double>(height)};
   renderer->render(textures.input, viewSize);
   glDeleteTextures(1, &textures.input);
   textures.input = 0;
 
-  frame.convertToOutput(multiplier);
-  copyToOutput(width, height, input, output, in_data, kFormatArgb8, bytesPerPixel, pixelType);
+  {
+    PassTimer::Scope timed(timer, Pass::Conversion);
+    frame.convertToOutput(multiplier);
+  }
+  {
+    PassTimer::Scope timed(timer, Pass::Readback);
+    copyToOutput(width, height, input, output, in_data, kFormatArgb8, bytesPerPixel, pixelType);
+  }
+  timing.complete();
   guard.restore();
   return PF_Err_NONE;
 }

@@ -2,6 +2,8 @@
 // the edge, failures, and golden images of a fixed set of looks.
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -207,6 +209,9 @@ TEST_F(RenderTest, LooksMatchTheirGoldenImages) {
     const std::string where = "worst pixel (" + std::to_string(worstAt % out.width) + ", " +
                               std::to_string(worstAt / out.width) + "): rendered " +
                               rgba(out, worstAt) + ", golden " + rgba(expected, worstAt);
+    // The figures of every look, also when they pass, to show how much room a change used.
+    std::cout << "golden " << look.name << ": largest channel difference " << worst << ", " << loose
+              << " pixels off by more than " << kLooseDifference << "\n";
     EXPECT_LE(worst, kMaxChannelDifference) << where;
     EXPECT_LE(double(loose) / (out.rgba.size() / 4), kLooseShare)
         << loose << " pixels off by more than " << kLooseDifference << "; " << where;

@@ -1,0 +1,83 @@
+#include "bench/look_runner.h"
+
+#include <algorithm>
+#include <chrono>
+#include <stdexcept>
+
+#include "param_values.h"
+#include "sample_art.h"
+
+namespace ostra::cli {
+
+void LookRunner::prepare(int width, int height, int downsample) {
+  renderer_.setDownsample(downsample);
+  if (width != width_ || height != height_ || downsample != downsample_) {
+    input_ = toWorld(downsampled(sampleArtwork(width, height), downsample));
+    output_ = hostsim::World(input_.width(), input_.height());
+    width_ = width;
+    height_ = height;
+    downsample_ = downsample;
+  }
+  renderer_.params().setInputLayer(&input_.def(), width, height);
+  PF_InData& in = renderer_.host().inData();
+  in.time_scale = 1000;
+  in.time_step = 1;
+  in.current_time = 0;
+  in.width = input_.width();
+  in.height = input_.height();
+}
+
+double LookRunner::renderOnce() {
+  hostsim::ParamArray params = renderer_.host().paramArray();
+  const auto start = std::chrono::steady_clock::now();
+  sendOrThrow(renderer_.host(), PF_Cmd_RENDER, "Render", params.data(), &output_.def());
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
+
+Measurement LookRunner::run(const Look& look, const std::string& group, int width, int height,
+                            int downsample, int frames, int timedFrames,
+                            const std::vector<std::string>& extra) {
+  hostsim::ParamStore& params = renderer_.params();
+  params.resetValues();
+  for (const std::string& set : look.sets) applyAssignment(params, set);
+  for (const std::string& set : extra) applyAssignment(params, set);
+  prepare(width, height, downsample);
+
+  Measurement m;
+  m.look = look.name;
+  m.group = group;
+  m.width = width;
+  m.height = height;
+  m.downsample = downsample;
+  m.firstMs = renderOnce();
+  for (int i = 0; i < frames; ++i) {
+    m.frameMs.push_back(renderOnce());
+    if (i == 0) m.afterFirst = residentMemory();
+  }
+  m.atEnd = residentMemory();
+  if (timedFrames > 0) {
+    PassTimeRecording recording(passTimesPath_);
+    for (int i = 0; i < timedFrames; ++i) renderOnce();
+    const std::vector<PassTimes> timed = recording.frames();
+    if (timed.size() != static_cast<size_t>(timedFrames)) {
+      throw std::runtime_error("the module wrote " + std::to_string(timed.size()) +
+                               " lines of pass times for " + std::to_string(timedFrames) +
+                               " frames");
+    }
+    const auto median = [&timed](PassArray PassTimes::*kind, size_t pass) {
+      std::vector<double> values;
+      for (const PassTimes& frame : timed) values.push_back((frame.*kind)[pass]);
+      std::sort(values.begin(), values.end());
+      return values[values.size() / 2];
+    };
+    for (size_t pass = 0; pass < kPassNames.size(); ++pass) {
+      m.passes.queryMs[pass] = median(&PassTimes::queryMs, pass);
+      m.passes.finishedMs[pass] = median(&PassTimes::finishedMs, pass);
+    }
+  }
+  params.setInputLayer(nullptr);
+  return m;
+}
+
+}  // namespace ostra::cli
