@@ -60,6 +60,8 @@ Measurement LookRunner::run(const Look& look, const std::string& group, int widt
     PassTimeRecording recording(passTimesPath_);
     for (int i = 0; i < timedFrames; ++i) renderOnce();
     const std::vector<PassTimes> timed = recording.frames();
+    // A module without the pass timers (an older build, to compare with) writes nothing.
+    if (timed.empty()) return finish(m);
     if (timed.size() != static_cast<size_t>(timedFrames)) {
       throw std::runtime_error("the module wrote " + std::to_string(timed.size()) +
                                " lines of pass times for " + std::to_string(timedFrames) +
@@ -76,7 +78,11 @@ Measurement LookRunner::run(const Look& look, const std::string& group, int widt
       m.passes.finishedMs[pass] = median(&PassTimes::finishedMs, pass);
     }
   }
-  params.setInputLayer(nullptr);
+  return finish(m);
+}
+
+Measurement LookRunner::finish(Measurement& m) {
+  renderer_.params().setInputLayer(nullptr);
   return m;
 }
 

@@ -25,6 +25,7 @@ class LookRunner {
 
  private:
   void prepare(int width, int height, int downsample);
+  Measurement finish(Measurement& m);
 
   FrameRenderer& renderer_;
   std::string passTimesPath_;
