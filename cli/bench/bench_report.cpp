@@ -49,7 +49,7 @@ void printGroup(const BenchFigures& f, const std::string& group, std::ostream& o
     }
     out << "\n"
         << padded("look", 24) << padded("median", 9) << padded("min-max", 14) << padded("first", 8)
-        << padded("passes", 9) << padded("x", 6) << padded("queries", 9);
+        << padded("passes", 9) << padded("x", 6) << padded("queries", 9) << padded("faults", 8);
     for (const char* pass : kPassNames) out << padded(pass, 11);
     out << "\n";
     for (const Measurement& m : f.measurements) {
@@ -59,7 +59,7 @@ void printGroup(const BenchFigures& f, const std::string& group, std::ostream& o
       out << padded(name, 24) << padded(fixed(m.medianMs()), 9)
           << padded(fixed(m.minMs()) + "-" + fixed(m.maxMs()), 14) << padded(fixed(m.firstMs), 8)
           << padded(fixed(m.passSumMs()), 9) << padded(fixed(m.overhead(), 2), 6)
-          << padded(fixed(m.querySumMs()), 9);
+          << padded(fixed(m.querySumMs()), 9) << padded(fixed(m.pageFaultsPerFrame, 0), 8);
       for (double ms : m.passes.finishedMs) out << padded(fixed(ms, 2), 11);
       out << "\n";
     }
@@ -83,7 +83,8 @@ void printTables(const BenchFigures& f, std::ostream& out) {
   out << "setup (load, Global Setup, Params Setup) " << fixed(f.setupMs) << " ms; first frame at "
       << sizeName(f.firstFrameWidth, f.firstFrameHeight) << " " << fixed(f.firstFrameMs) << " ms\n";
   out << "times in ms; passes: each pass from a glFinish before it to one after it; x = median "
-         "frame / passes; queries: the sum of what GL_TIME_ELAPSED reported\n";
+         "frame / passes; queries: the sum of what GL_TIME_ELAPSED reported; faults: minor page "
+         "faults per warm frame\n";
   for (const char* group : {"frame", "scrub", "pixels", "bevel end"}) printGroup(f, group, out);
 }
 
@@ -214,7 +215,8 @@ nlohmann::json toJson(const BenchFigures& f) {
                                     {"overhead", m.overhead()},
                                     {"rss_kib_after_first", m.afterFirst.currentKiB},
                                     {"rss_kib_at_end", m.atEnd.currentKiB},
-                                    {"peak_rss_kib", m.atEnd.peakKiB}});
+                                    {"peak_rss_kib", m.atEnd.peakKiB},
+                                    {"page_faults_per_frame", m.pageFaultsPerFrame}});
   }
   return json;
 }

@@ -51,10 +51,12 @@ Measurement LookRunner::run(const Look& look, const std::string& group, int widt
   m.height = height;
   m.downsample = downsample;
   m.firstMs = renderOnce();
+  const int64_t faultsBefore = minorPageFaults();
   for (int i = 0; i < frames; ++i) {
     m.frameMs.push_back(renderOnce());
     if (i == 0) m.afterFirst = residentMemory();
   }
+  m.pageFaultsPerFrame = static_cast<double>(minorPageFaults() - faultsBefore) / frames;
   m.atEnd = residentMemory();
   if (timedFrames > 0) {
     PassTimeRecording recording(passTimesPath_);

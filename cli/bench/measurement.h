@@ -28,6 +28,7 @@ struct Measurement {
   PassTimes passes;             // medians of the timed frames
   ResidentMemory afterFirst;    // after the first warm frame
   ResidentMemory atEnd;
+  double pageFaultsPerFrame = 0;  // minor page faults of a warm frame, on average
 
   double megapixels() const { return width * double(height) / 1e6; }
   double medianMs() const;

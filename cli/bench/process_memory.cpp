@@ -3,6 +3,10 @@
 #include <fstream>
 #include <string>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
 namespace ostra::cli {
 
 ResidentMemory residentMemory() {
@@ -15,6 +19,15 @@ ResidentMemory residentMemory() {
     if (key == "VmHWM:") status >> memory.peakKiB;
   }
   return memory;
+}
+
+int64_t minorPageFaults() {
+#ifdef _WIN32
+  return -1;
+#else
+  rusage usage{};
+  return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_minflt : -1;
+#endif
 }
 
 }  // namespace ostra::cli

@@ -12,4 +12,8 @@ struct ResidentMemory {
 
 ResidentMemory residentMemory();
 
+// Page faults this process has taken that needed no disk (fresh memory touched for the first
+// time, mostly); -1 where the system does not say.
+int64_t minorPageFaults();
+
 }  // namespace ostra::cli

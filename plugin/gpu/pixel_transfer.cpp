@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
-#include <new>
 
 #include "plugin/gpu/texture_filters.h"
 #include "plugin/host/host_error.h"
@@ -51,27 +49,6 @@ class LockedHandle {
   uint8_t* data_ = nullptr;
 };
 
-// The host's bytes as floats (each divided by 255), a strip of rows at a time. Drivers such as
-// llvmpipe convert bytes for a float texture far more slowly than this loop does, and a strip
-// keeps the extra memory small at any layer size.
-void uploadAsFloats(const PF_LayerDef* world, const PF_Pixel8* base) {
-  constexpr int32_t kStripRows = 64;
-  const auto* bytes = reinterpret_cast<const uint8_t*>(base);
-  const size_t rowFloats = static_cast<size_t>(world->width) * 4;
-  std::unique_ptr<float[]> strip(new (std::nothrow) float[rowFloats * kStripRows]);
-  if (!strip) throwHostError(PF_Err_OUT_OF_MEMORY);
-  for (int32_t top = 0; top < world->height; top += kStripRows) {
-    const int32_t rows = std::min(kStripRows, world->height - top);
-    for (int32_t r = 0; r < rows; ++r) {
-      const uint8_t* row =
-          bytes + static_cast<size_t>(top + r) * static_cast<size_t>(world->rowbytes);
-      float* out = strip.get() + static_cast<size_t>(r) * rowFloats;
-      for (size_t i = 0; i < rowFloats; ++i) out[i] = static_cast<float>(row[i]) / 255.0f;
-    }
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, top, world->width, rows, GL_RGBA, GL_FLOAT, strip.get());
-  }
-}
-
 }  // namespace
 
 GLuint uploadWorld(uint32_t formatCode, PF_LayerDef* world, PF_LayerDef* otherWorld,
@@ -93,7 +70,12 @@ GLuint uploadWorld(uint32_t formatCode, PF_LayerDef* world, PF_LayerDef* otherWo
   *multiplier = 1.0f;
   *pixelType = GL_UNSIGNED_BYTE;
   *bytesPerPixel = 4;
-  if (base) uploadAsFloats(world, base);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, world->rowbytes / 4);
+  if (base) {
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, world->width, world->height, GL_RGBA, GL_UNSIGNED_BYTE,
+                    base);
+  }
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
   glBindTexture(GL_TEXTURE_2D, 0);
   return texture;
 }
