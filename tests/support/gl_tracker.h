@@ -1,6 +1,9 @@
 // Watches every GL call the code under test makes, through the binding's callbacks: counts the
-// live framebuffers, renderbuffers, textures and vertex arrays, the framebuffers generated, and
-// records any GL error raised by a call. Tests thus count objects instead of reading the code.
+// live framebuffers, renderbuffers, textures, vertex arrays, buffers, programs and shaders, the
+// framebuffers generated, and records any GL error raised by a call and any float uniform set to
+// NaN or infinity. Tests thus count objects instead of reading the code. Framebuffers and vertex
+// arrays belong to one context each, so they are told apart by the context current at the call;
+// the other objects are shared.
 #pragma once
 
 #include <glbinding/AbstractFunction.h>
@@ -10,12 +13,16 @@
 #include <glbinding/callbacks.h>
 #include <glbinding/gl33core/gl.h>
 
+#include <cmath>
 #include <functional>
 #include <map>
 #include <mutex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "platform/win32.h"
 
 namespace ostra::test {
 
@@ -57,6 +64,15 @@ class GlTracker {
   size_t liveVertexArrays() const {
     return locked([&] { return vertexArrays_.size(); });
   }
+  size_t liveBuffers() const {
+    return locked([&] { return buffers_.size(); });
+  }
+  size_t livePrograms() const {
+    return locked([&] { return programs_.size(); });
+  }
+  size_t liveShaders() const {
+    return locked([&] { return shaders_.size(); });
+  }
   int framebuffersGenerated() const {
     return locked([&] { return framebuffersGenerated_; });
   }
@@ -72,8 +88,27 @@ class GlTracker {
   std::vector<std::string> errors() const {
     return locked([&] { return errors_; });
   }
+  // Records every call made while `context` is current, such as a host's own context, which the
+  // code under test must leave alone.
+  void watchContext(const void* context) {
+    locked([&] {
+      watched_ = context;
+      return 0;
+    });
+  }
+  std::vector<std::string> callsInWatchedContext() const {
+    return locked([&] { return callsInWatched_; });
+  }
+  // "glUniform2f(location 3): nan, 1" for each float uniform given a value that is not finite.
+  std::vector<std::string> nonFiniteUniforms() const {
+    return locked([&] { return nonFiniteUniforms_; });
+  }
   std::set<gl::GLuint> renderbuffers() const {
-    return locked([&] { return renderbuffers_; });
+    return locked([&] {
+      std::set<gl::GLuint> names;
+      for (const ContextName& name : renderbuffers_) names.insert(name.second);
+      return names;
+    });
   }
 
  private:
@@ -95,15 +130,35 @@ class GlTracker {
   static T arg(const glbinding::FunctionCall& call, size_t i) {
     return ValueReader<T>::read(call.parameters[i]);
   }
-  static void generated(const glbinding::FunctionCall& call, std::set<gl::GLuint>& names) {
+  // A name, with the context it belongs to for framebuffers and vertex arrays (null for shared
+  // objects).
+  using ContextName = std::pair<const void*, gl::GLuint>;
+
+  static void generated(const glbinding::FunctionCall& call, std::set<ContextName>& names,
+                        const void* context = nullptr) {
     const auto n = arg<gl::GLsizei>(call, 0);
     const gl::GLuint* ids = arg<gl::GLuint*>(call, 1);
-    for (gl::GLsizei i = 0; i < n; ++i) names.insert(ids[i]);
+    for (gl::GLsizei i = 0; i < n; ++i) names.insert({context, ids[i]});
   }
-  static void deleted(const glbinding::FunctionCall& call, std::set<gl::GLuint>& names) {
+  static void deleted(const glbinding::FunctionCall& call, std::set<ContextName>& names,
+                      const void* context = nullptr) {
     const auto n = arg<gl::GLsizei>(call, 0);
     const gl::GLuint* ids = arg<const gl::GLuint*>(call, 1);
-    for (gl::GLsizei i = 0; i < n; ++i) names.erase(ids[i]);
+    for (gl::GLsizei i = 0; i < n; ++i) names.erase({context, ids[i]});
+  }
+
+  void checkUniform(const std::string& name, const glbinding::FunctionCall& call) {
+    std::string values;
+    bool finite = true;
+    for (size_t i = 1; i < call.parameters.size(); ++i) {
+      const auto value = arg<gl::GLfloat>(call, i);
+      finite = finite && std::isfinite(value);
+      values += (i > 1 ? ", " : "") + std::to_string(value);
+    }
+    if (!finite) {
+      nonFiniteUniforms_.push_back(name + "(location " + std::to_string(arg<gl::GLint>(call, 0)) +
+                                   "): " + values);
+    }
   }
 
   void record(const glbinding::FunctionCall& call) {
@@ -115,12 +170,31 @@ class GlTracker {
     if (error != gl::GL_NO_ERROR) {
       errors_.push_back(name + ": error 0x" + std::to_string(static_cast<unsigned>(error)));
     }
+    if (watched_ != nullptr && wglGetCurrentContext() == watched_) callsInWatched_.push_back(name);
+    if (name == "glCreateProgram" || name == "glCreateShader") {
+      auto& names = name == "glCreateProgram" ? programs_ : shaders_;
+      const auto created = ValueReader<gl::GLuint>::read(call.returnValue);
+      if (created != 0) names.insert({nullptr, created});
+      return;
+    }
+    if (name == "glDeleteProgram" || name == "glDeleteShader") {
+      auto& names = name == "glDeleteProgram" ? programs_ : shaders_;
+      names.erase({nullptr, arg<gl::GLuint>(call, 0)});
+      return;
+    }
+    if (name == "glUniform1f" || name == "glUniform2f" || name == "glUniform3f" ||
+        name == "glUniform4f") {
+      checkUniform(name, call);
+      return;
+    }
     if (call.parameters.size() < 2) return;
+    const bool perContext = name.ends_with("Framebuffers") || name.ends_with("VertexArrays");
+    const void* context = perContext ? wglGetCurrentContext() : nullptr;
     if (name == "glGenFramebuffers") {
-      generated(call, framebuffers_);
+      generated(call, framebuffers_, context);
       framebuffersGenerated_ += arg<gl::GLsizei>(call, 0);
     } else if (name == "glDeleteFramebuffers") {
-      deleted(call, framebuffers_);
+      deleted(call, framebuffers_, context);
     } else if (name == "glGenRenderbuffers") {
       generated(call, renderbuffers_);
     } else if (name == "glDeleteRenderbuffers") {
@@ -130,18 +204,26 @@ class GlTracker {
     } else if (name == "glDeleteTextures") {
       deleted(call, textures_);
     } else if (name == "glGenVertexArrays") {
-      generated(call, vertexArrays_);
+      generated(call, vertexArrays_, context);
     } else if (name == "glDeleteVertexArrays") {
-      deleted(call, vertexArrays_);
+      deleted(call, vertexArrays_, context);
+    } else if (name == "glGenBuffers") {
+      generated(call, buffers_);
+    } else if (name == "glDeleteBuffers") {
+      deleted(call, buffers_);
     }
   }
 
   mutable std::mutex mutex_;
-  std::set<gl::GLuint> framebuffers_, renderbuffers_, textures_, vertexArrays_;
+  std::set<ContextName> framebuffers_, vertexArrays_, renderbuffers_, textures_, buffers_,
+      programs_, shaders_;
   int framebuffersGenerated_ = 0;
   int calls_ = 0;
   std::map<std::string, int> byName_;
   std::vector<std::string> errors_;
+  std::vector<std::string> nonFiniteUniforms_;
+  const void* watched_ = nullptr;
+  std::vector<std::string> callsInWatched_;
 };
 
 }  // namespace ostra::test
