@@ -14,16 +14,20 @@ namespace Kestrix::Bevel {
 namespace {
 
 // The frame's own textures go on every path out, a failed step included: the input layer's,
-// and the Map Layer's, which outlives no frame.
+// and the Map Layer's, which outlives no frame. On the normal path they go before the host's
+// context is current again, since the names are ours and would mean the host's objects there.
 class FrameTextures {
  public:
   explicit FrameTextures(BevelRenderer& renderer) : renderer_(renderer) {}
-  ~FrameTextures() {
-    if (input != 0) glDeleteTextures(1, &input);
-    releaseMapLayer(renderer_);
-  }
+  ~FrameTextures() { release(); }
   FrameTextures(const FrameTextures&) = delete;
   FrameTextures& operator=(const FrameTextures&) = delete;
+
+  void release() {
+    if (input != 0) glDeleteTextures(1, &input);
+    input = 0;
+    releaseMapLayer(renderer_);
+  }
 
   GLuint input = 0;
 
@@ -83,6 +87,7 @@ PF_Err HandleRender(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* param
     copyToOutput(width, height, input, output, in_data, kFormatArgb8, bytesPerPixel, pixelType);
   }
   timing.complete();
+  textures.release();
   guard.restore();
   return PF_Err_NONE;
 }

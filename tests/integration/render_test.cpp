@@ -91,6 +91,8 @@ TEST_F(RenderTest, FramesWithAMapLayerLeaveNoTexturesBehind) {
   set("Map Type=Custom Layer");
   render(input);
   ostra::test::GlTracker tracker;  // the module's binding is ours: its calls are seen here
+  // Names are the module's own: deleted in the host's context they would free its objects.
+  tracker.watchContext(renderer().host().hostGLContext());
   render(input);
   const std::size_t live = tracker.liveTextures();
   for (int frame = 0; frame < 100; ++frame) {
@@ -99,6 +101,7 @@ TEST_F(RenderTest, FramesWithAMapLayerLeaveNoTexturesBehind) {
   }
   EXPECT_GT(tracker.callsOf("glDeleteTextures"), 100) << "input and map layer textures each frame";
   EXPECT_EQ(tracker.errors(), std::vector<std::string>{});
+  EXPECT_EQ(tracker.callsInWatchedContext(), std::vector<std::string>{});
 }
 
 TEST_F(RenderTest, EachHostThreadGetsItsOwnContextAndTheSameFrame) {
