@@ -1,5 +1,7 @@
 #include "plugin/bevel/height_map_builder.h"
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "glsl/height_frag.h"
@@ -19,6 +21,9 @@ namespace {
 // Bevel End 0 would make the height pass divide by zero. A tiny positive limit keeps every
 // height finite: a zero-width bevel becomes a step at the shape's edge.
 constexpr double kSmallestDistanceLimit = 1.0 / 1024.0;
+// An endless bevel (Bevel End at infinity, or past what a float holds) would hand the height
+// pass an infinite limit; the largest float gives the same flat heights and stays finite.
+constexpr double kLargestDistanceLimit = std::numeric_limits<float>::max();
 
 std::unique_ptr<OpenglShader> makePass(const char* fragmentText) {
   auto program = std::make_unique<OpenglShader>(glsl::quad_vert, fragmentText);
@@ -77,6 +82,7 @@ void HeightMapBuilder::build(GLuint inputTexture, const double (&viewSize)[2], i
   qualityScale_ = limitQualityScale(qualityScale);
   distanceLimit_ = bevelEnd / qualityScale_;
   if (!(distanceLimit_ >= kSmallestDistanceLimit)) distanceLimit_ = kSmallestDistanceLimit;
+  distanceLimit_ = std::min(distanceLimit_, kLargestDistanceLimit);
 
   const std::array<int32_t, 2> reduced = reducedSize(viewSize[0], viewSize[1], qualityScale_);
   const int32_t reducedInts[2] = {reduced[0], reduced[1]};

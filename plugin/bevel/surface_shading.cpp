@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include "plugin/bevel/bevel_renderer.h"
@@ -32,7 +33,11 @@ void BevelRenderer::drawSurface(uint32_t heightMap, const double (&viewSize)[2],
   OpenglShader& s = *surfaceShader;
   const double w = viewSize[0];
   const double h = viewSize[1];
-  const auto f = [](double value) { return static_cast<float>(finiteOr(value, 0.0)); };
+  // A finite double past a float's range would still arrive as infinity.
+  const auto f = [](double value) {
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(finiteOr(value, 0.0), -kLargest, kLargest));
+  };
   const auto setPoint = [&](const char* name, const double(&p)[2], double z) {
     s.setVec3(name, f(p[0] / w), f(p[1] / h), f(z));
   };
@@ -62,7 +67,8 @@ void BevelRenderer::drawSurface(uint32_t heightMap, const double (&viewSize)[2],
   // shape shows as a flat plateau with a hard edge.
   s.setFloat("startClip", f(bevelEnd > 0 ? bevelStart / bevelEnd : 0.0));
   const double exponent = 1.0 / gammaDivisor;
-  s.setFloat("gamma", static_cast<float>(std::isfinite(exponent) && exponent > 0 ? exponent : 1.0));
+  const bool usable = exponent > 0 && exponent <= std::numeric_limits<float>::max();
+  s.setFloat("gamma", static_cast<float>(usable ? exponent : 1.0));
   // The colour maps' loops run fewer rounds for a larger map; held within the parameter's range
   // so that no value can make them run unbounded.
   s.setFloat("mapSize", static_cast<float>(std::clamp(finiteOr(mapSize, 1.0), 0.1, 10.0)));

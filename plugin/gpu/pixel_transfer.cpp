@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "plugin/gpu/size_limits.h"
 #include "plugin/gpu/texture_filters.h"
 #include "plugin/host/host_error.h"
 #include "plugin/host/suite_scope.h"
@@ -58,6 +59,8 @@ GLuint uploadWorld(uint32_t formatCode, PF_LayerDef* world, PF_LayerDef* otherWo
   (void)mipmap;
   if (formatCode != kFormatArgb8) throwHostError(PF_Err_BAD_CALLBACK_PARAM);
   if (!world || !readableWorld(world)) throwHostError(PF_Err_BAD_CALLBACK_PARAM);
+  // A Map Layer larger than the driver's largest texture cannot be sampled at all.
+  if (!fitsTexture(world->width, world->height)) throwHostError(PF_Err_BAD_CALLBACK_PARAM);
   PF_Pixel8* base = pixelBase(in_data, world);
   if (!base && world->width > 0 && world->height > 0) throwHostError(PF_Err_BAD_CALLBACK_PARAM);
 

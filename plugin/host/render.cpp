@@ -5,7 +5,9 @@
 #include "plugin/gpu/host_context_guard.h"
 #include "plugin/gpu/pixel_transfer.h"
 #include "plugin/gpu/render_frame.h"
+#include "plugin/gpu/size_limits.h"
 #include "plugin/host/commands.h"
+#include "plugin/host/host_error.h"
 #include "plugin/params/render_settings.h"
 
 using namespace gl33core;
@@ -41,12 +43,12 @@ PF_Err HandleRender(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* param
                     PF_LayerDef* output) {
   (void)out_data;
   if (params == nullptr || params[0] == nullptr || output == nullptr) {
-    throw PF_Err_BAD_CALLBACK_PARAM;
+    throwHostError(PF_Err_BAD_CALLBACK_PARAM);
   }
   // Rendering needs what Global Setup makes; a host that skipped it gets an error, not a
   // context of our own that nothing would release.
   BevelRenderer* renderer = bevelRenderer();
-  if (renderer == nullptr || sharedContext() == nullptr) throw PF_Err_BAD_CALLBACK_PARAM;
+  if (renderer == nullptr || sharedContext() == nullptr) throwHostError(PF_Err_BAD_CALLBACK_PARAM);
 
   PF_LayerDef* input = &params[0]->u.ld;
   const int32_t width = input->width;
@@ -59,6 +61,9 @@ PF_Err HandleRender(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* param
 
   HostGLContextGuard guard;
   threadContext()->makeCurrent();
+  // Refused before the frame is sized for it: framebuffers the driver cannot make would only
+  // raise errors and hand back stale pixels.
+  if (!fitsRenderTarget(width, height)) throwHostError(PF_Err_BAD_CALLBACK_PARAM);
 
   RenderFrame& frame = renderFrame();
   frame.resize(width, height, true);
