@@ -28,8 +28,8 @@ bool fitsTexture(int32_t width, int32_t height) {
 bool fitsRenderTarget(int32_t width, int32_t height) {
   GLint viewport[2] = {0, 0};
   glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
-  const GLint largest = std::min({integer(GL_MAX_TEXTURE_SIZE), integer(GL_MAX_RENDERBUFFER_SIZE),
-                                  viewport[0], viewport[1]});
+  const GLint largest = std::min(
+      {integer(GL_MAX_TEXTURE_SIZE), integer(GL_MAX_RENDERBUFFER_SIZE), viewport[0], viewport[1]});
   return fits(width, height, largest);
 }
 
