@@ -18,6 +18,11 @@ constexpr PF_ParamIndex kDependents[] = {kColor,        kMapLayer, kMapSize,
 
 class Visibility : public ModuleTest {
  protected:
+  // The host's in_data counts the records it passes with each command, the input layer's too.
+  void SetUp() override {
+    ModuleTest::SetUp();
+    host().inData().num_params = ParamRecords::kCount;
+  }
   ostra::hostsim::CallResult userChanged(PF_ParamIndex index, A_long value) {
     params.setPopup(index, value);
     PF_UserChangedParamExtra extra{index};
@@ -193,5 +198,18 @@ INSTANTIATE_TEST_SUITE_P(EachSuite, RefusedVisibilitySuite, ::testing::Range<std
                              c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                            return name;
                          });
+
+// Before Params Setup a host passes the input layer's record alone: nothing to decide by, and
+// nothing may be read past the host's list.
+TEST_F(Visibility, AListShorterThanTheDeclaredOneChangesNothing) {
+  host().inData().num_params = 1;
+  PF_ParamDef input{};
+  PF_ParamDef* only[] = {&input};
+  PF_UserChangedParamExtra changed{kMapType};
+  EXPECT_EQ(host().send(PF_Cmd_UPDATE_PARAMS_UI, only).err, PF_Err_NONE);
+  EXPECT_EQ(host().send(PF_Cmd_USER_CHANGED_PARAM, only, nullptr, &changed).err, PF_Err_NONE);
+  EXPECT_TRUE(host().paramUIUpdates().updates().empty());
+  expectEverythingGivenBack();
+}
 
 }  // namespace
