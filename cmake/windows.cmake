@@ -8,19 +8,29 @@ add_link_options(-static)
 # build itself needs neither Wine nor a display.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 
-# CLI11 is header-only, so the build machine's headers serve. They are seen through a folder of
-# their own: the rest of the build machine's /usr/include must stay out of the cross-build.
-find_path(OSTRA_CLI11_INCLUDE CLI/CLI.hpp NO_CMAKE_FIND_ROOT_PATH REQUIRED)
-set(cli11_dir ${CMAKE_BINARY_DIR}/host_headers/CLI11)
-file(MAKE_DIRECTORY ${cli11_dir}/include)
-file(CREATE_LINK ${OSTRA_CLI11_INCLUDE}/CLI ${cli11_dir}/include/CLI SYMBOLIC)
-file(WRITE ${cli11_dir}/CLI11Config.cmake
-     "if(NOT TARGET CLI11::CLI11)\n"
-     "  add_library(CLI11::CLI11 INTERFACE IMPORTED)\n"
-     "  set_target_properties(CLI11::CLI11 PROPERTIES\n"
-     "                        INTERFACE_INCLUDE_DIRECTORIES ${cli11_dir}/include)\n"
-     "endif()\n")
-set(CLI11_DIR ${cli11_dir} CACHE PATH "CLI11 headers for the cross-build" FORCE)
+# Header-only libraries serve from the build machine's headers. Each is seen through a folder
+# of its own, with a package config naming just that folder: the rest of the build machine's
+# /usr/include must stay out of the cross-build.
+function(ostra_host_headers package target header)
+  find_path(OSTRA_${package}_INCLUDE ${header} NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  string(REGEX MATCH "^[^/]+" top ${header})
+  set(dir ${CMAKE_BINARY_DIR}/host_headers/${package})
+  file(MAKE_DIRECTORY ${dir}/include)
+  file(CREATE_LINK ${OSTRA_${package}_INCLUDE}/${top} ${dir}/include/${top} SYMBOLIC)
+  file(WRITE ${dir}/${package}Config.cmake
+       "if(NOT TARGET ${target})\n"
+       "  add_library(${target} INTERFACE IMPORTED)\n"
+       "  set_target_properties(${target} PROPERTIES\n"
+       "                        INTERFACE_INCLUDE_DIRECTORIES ${dir}/include)\n"
+       "endif()\n")
+  # The Linux build has already checked the version asked for against the same headers.
+  file(WRITE ${dir}/${package}ConfigVersion.cmake
+       "set(PACKAGE_VERSION \"\${PACKAGE_FIND_VERSION}\")\n"
+       "set(PACKAGE_VERSION_COMPATIBLE TRUE)\n")
+  set(${package}_DIR ${dir} CACHE PATH "${package} headers for the cross-build" FORCE)
+endfunction()
+ostra_host_headers(CLI11 CLI11::CLI11 CLI/CLI.hpp)
+ostra_host_headers(nlohmann_json nlohmann_json::nlohmann_json nlohmann/json.hpp)
 
 # GoogleTest from Debian's sources, built with the cross compiler.
 set(OSTRA_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
