@@ -1,10 +1,6 @@
 #include "hostsim/drawbot_host.h"
 
-#include <cairo.h>
-
 #include <cmath>
-
-#include "hostsim/drawbot_text.h"
 
 namespace ostra::hostsim {
 namespace {
@@ -15,9 +11,7 @@ bool finite(float v) { return std::isfinite(v); }
 
 DrawbotHost::DrawbotHost() = default;
 
-DrawbotHost::~DrawbotHost() {
-  if (face_ != nullptr) cairo_font_face_destroy(face_);
-}
+DrawbotHost::~DrawbotHost() = default;
 
 DRAWBOT_DrawRef DrawbotHost::attach(DrawbotCanvas& canvas) {
   std::lock_guard lock(mutex_);
@@ -82,7 +76,7 @@ A_Err DrawbotHost::newDefaultFont(DRAWBOT_SupplierRef supplier, float size, DRAW
   if (find(supplier, Kind::Supplier) == nullptr || font == nullptr || !finite(size) || size <= 0) {
     return kDrawbotBadArgument;
   }
-  if (fontFace() == nullptr) return kDrawbotBadArgument;
+  if (defaultFont() == nullptr) return kDrawbotBadArgument;
   auto made = std::make_unique<Object>(Kind::Font);
   made->size = size;
   *font = add(std::move(made));
@@ -119,35 +113,7 @@ A_Err DrawbotHost::fillPath(DRAWBOT_SurfaceRef surface, DRAWBOT_BrushRef brush,
       (fillType != kDRAWBOT_FillType_EvenOdd && fillType != kDRAWBOT_FillType_Winding)) {
     return kDrawbotBadArgument;
   }
-  cairo_t* cr = target->canvas->cairo();
-  cairo_save(cr);
-  cairo_new_path(cr);
-  for (const PathOp& op : shape->ops) {
-    const float* v = op.v;
-    switch (op.type) {
-      case PathOp::Move:
-        cairo_move_to(cr, v[0], v[1]);
-        break;
-      case PathOp::Line:
-        cairo_line_to(cr, v[0], v[1]);
-        break;
-      case PathOp::Curve:
-        cairo_curve_to(cr, v[0], v[1], v[2], v[3], v[4], v[5]);
-        break;
-      case PathOp::Rect:
-        cairo_rectangle(cr, v[0], v[1], v[2], v[3]);
-        break;
-      case PathOp::Close:
-        cairo_close_path(cr);
-        break;
-    }
-  }
-  cairo_set_fill_rule(cr, fillType == kDRAWBOT_FillType_Winding ? CAIRO_FILL_RULE_WINDING
-                                                                : CAIRO_FILL_RULE_EVEN_ODD);
-  const DRAWBOT_ColorRGBA& c = paint->color;
-  cairo_set_source_rgba(cr, c.red, c.green, c.blue, c.alpha);
-  cairo_fill(cr);
-  cairo_restore(cr);
+  target->canvas->fillPath(shape->ops, fillType, paint->color);
   return 0;
 }
 
@@ -168,13 +134,9 @@ A_Err DrawbotHost::drawString(DRAWBOT_SurfaceRef surface, DRAWBOT_BrushRef brush
       origin == nullptr || !knownAlignment || !knownTruncation || !finite(truncationWidth)) {
     return kDrawbotBadArgument;
   }
-  cairo_t* cr = target->canvas->cairo();
-  const DRAWBOT_ColorRGBA& c = paint->color;
-  cairo_save(cr);
-  cairo_set_source_rgba(cr, c.red, c.green, c.blue, c.alpha);
-  const TextLine line = fillTextLine(cr, fontFace(), type->size, decodeUtf16(text), *origin,
-                                     alignment, truncation, truncationWidth);
-  cairo_restore(cr);
+  const TextLine line =
+      target->canvas->fillText(*defaultFont(), type->size, decodeUtf16(text), paint->color, *origin,
+                               alignment, truncation, truncationWidth);
   texts_.push_back({line.shown,
                     line.truncated,
                     {static_cast<float>(line.x), origin->y},
@@ -284,9 +246,9 @@ A_Err DrawbotHost::addOp(DRAWBOT_PathRef path, PathOp op) {
   return 0;
 }
 
-_cairo_font_face* DrawbotHost::fontFace() {
-  if (face_ == nullptr) face_ = loadDefaultFontFace();
-  return face_;
+const DrawbotFont* DrawbotHost::defaultFont() {
+  if (font_ == nullptr) font_ = loadDefaultFont();
+  return font_.get();
 }
 
 }  // namespace ostra::hostsim

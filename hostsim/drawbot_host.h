@@ -1,6 +1,6 @@
 // The host's Drawbot: the objects an effect draws with (suppliers and surfaces of attached
-// canvases; the paths, brushes and fonts it makes), the drawing itself over Cairo, and what a
-// test needs to watch it: a log of every call, a way to make any call fail, and a count of the
+// canvases; the paths, brushes and fonts it makes), handing the drawing to the canvas, and what
+// a test needs to watch it: a log of every call, a way to make any call fail, and a count of the
 // objects the effect still holds.
 #pragma once
 
@@ -12,8 +12,6 @@
 
 #include "hostsim/drawbot_canvas.h"
 #include "sdk/drawbot.h"
-
-struct _cairo_font_face;
 
 namespace ostra::hostsim {
 
@@ -82,10 +80,6 @@ class DrawbotHost {
 
  private:
   enum class Kind { Draw, Supplier, Surface, Path, Brush, Font };
-  struct PathOp {
-    enum Type { Move, Line, Curve, Rect, Close } type;
-    float v[6];
-  };
   struct Object {
     explicit Object(Kind k, DrawbotCanvas* c = nullptr) : kind(k), canvas(c) {}
     Kind kind;
@@ -102,7 +96,7 @@ class DrawbotHost {
   Object* find(const void* ref, Kind kind) const;
   DRAWBOT_ObjectRef add(std::unique_ptr<Object> object);
   A_Err addOp(DRAWBOT_PathRef path, PathOp op);
-  _cairo_font_face* fontFace();
+  const DrawbotFont* defaultFont();
 
   mutable std::mutex mutex_;
   std::map<const void*, std::unique_ptr<Object>> objects_;
@@ -110,7 +104,7 @@ class DrawbotHost {
   std::map<std::string, int> failByName_;
   int failAfter_ = 0;  // 0: none armed
   std::vector<DrawnText> texts_;
-  _cairo_font_face* face_ = nullptr;
+  std::shared_ptr<const DrawbotFont> font_;
 };
 
 }  // namespace ostra::hostsim

@@ -1,4 +1,4 @@
-// What the header looks like, read off the host's Cairo image: the panel colour behind, the
+// What the header looks like, read off the host's canvas: the panel colour behind, the
 // logo mark and the site name in the accent colour, the name on its baseline and cut to fit.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 
 #include "hostsim/drawbot_suites.h"
 #include "tests/integration/header_fixture.h"
+#include "tests/support/canvas_draws.h"
 
 using namespace ostra::test;
 using ostra::hostsim::DrawbotCanvas;
@@ -33,7 +34,7 @@ Rgba8 eightBit(const DRAWBOT_ColorRGBA& c) {
   return {b(c.red), b(c.green), b(c.blue), 255};
 }
 
-bool near(Rgba8 a, Rgba8 b, int tolerance = 1) {
+bool nearColour(Rgba8 a, Rgba8 b, int tolerance = 1) {
   return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
          std::abs(a.b - b.b) <= tolerance && a.a == b.a;
 }
@@ -57,6 +58,10 @@ double accentShare(Rgba8 p, Rgba8 background) {
 
 class HeaderImage : public HeaderTest {
  protected:
+  void SetUp() override {
+    OSTRA_SKIP_UNLESS_THE_CANVAS_DRAWS();
+    HeaderTest::SetUp();
+  }
   EffectEvent drawn(int scale = 1) {
     EffectEvent draw = drawEvent(place(), scale);
     EXPECT_EQ(send(draw).err, PF_Err_NONE);
@@ -72,20 +77,20 @@ TEST_F(HeaderImage, ThePanelColourFillsTheFrameAndTheAccentTheLogoMarkWithinItsB
 
   EXPECT_EQ(canvas.pixel(2, 2).a, 0) << "outside the frame";
   EXPECT_EQ(canvas.pixel(kPanelWidth - 3, kPanelHeight - 2).a, 0) << "outside the frame";
-  EXPECT_TRUE(near(at(canvas, 0.5, 0.5), background));
-  EXPECT_TRUE(near(at(canvas, 199.5, 49.5), background));
-  EXPECT_TRUE(near(at(canvas, 60.5, 15.5), background));
+  EXPECT_TRUE(nearColour(at(canvas, 0.5, 0.5), background));
+  EXPECT_TRUE(nearColour(at(canvas, 199.5, 49.5), background));
+  EXPECT_TRUE(nearColour(at(canvas, 60.5, 15.5), background));
 
   EXPECT_EQ(at(canvas, 16.5, 11.5), kAccent8) << "the shell";
   EXPECT_EQ(at(canvas, 60.5, 39.5), kAccent8) << "the tail";
   EXPECT_EQ(at(canvas, 24.5, 31.5), kAccent8) << "tail over shell: filled by the non-zero rule";
-  EXPECT_TRUE(near(at(canvas, 16.5, 24.5), background)) << "the counter stays open";
+  EXPECT_TRUE(nearColour(at(canvas, 16.5, 24.5), background)) << "the counter stays open";
   // Nothing of the mark outside x 0.46 to 111.21, y 8.33 to 40.61, nor up to the text.
   for (int y = 0; y < 50; ++y) {
     for (int x = 0; x < 120; ++x) {
       const bool inBox = x <= 111 && y >= 8 && y <= 40;
       if (!inBox) {
-        EXPECT_TRUE(near(at(canvas, x + 0.5, y + 0.5), background)) << x << "," << y;
+        EXPECT_TRUE(nearColour(at(canvas, x + 0.5, y + 0.5), background)) << x << "," << y;
       }
     }
   }
@@ -189,7 +194,7 @@ TEST_F(HeaderImage, ALaterPanelColourChangeLeavesTheHeaderAsFirstDrawn) {
   const EffectEvent first = drawn();
   host().setPanelColor(kOtherPanel);
   const EffectEvent later = drawn();
-  EXPECT_TRUE(near(at(*later.canvas(), 60.5, 15.5), eightBit(panelFill(kPanel))));
+  EXPECT_TRUE(nearColour(at(*later.canvas(), 60.5, 15.5), eightBit(panelFill(kPanel))));
   EXPECT_EQ(later.canvas()->rgba(), first.canvas()->rgba());
 }
 
