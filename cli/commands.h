@@ -29,6 +29,9 @@ struct RenderOptions {
 };
 int runRender(const std::string& modulePath, const RenderOptions& options, std::ostream& out,
               std::ostream& err);
+// Compares two PNG images as the golden renders are judged; exit code 0 within the tolerance.
+int runCompare(const std::string& first, const std::string& second, std::ostream& out,
+               std::ostream& err);
 // Writes the built-in artwork.
 int runSample(const std::string& output, int width, int height, std::ostream& out,
               std::ostream& err);

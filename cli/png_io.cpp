@@ -112,7 +112,7 @@ void writePng(const std::string& path, const RgbaImage& image) {
   const std::filesystem::path target(path);
   const std::filesystem::path temporary = target.string() + ".part";
   {
-    File file(std::fopen(temporary.c_str(), "wb"));
+    File file(std::fopen(temporary.string().c_str(), "wb"));
     if (!file) throw std::runtime_error("cannot create " + temporary.string());
     std::string message;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &message, onError, onWarning);

@@ -40,12 +40,18 @@ TEST_F(HeaderTest, EventsFromTheCompositionAndLayerWindowsDoNothing) {
       }
     }
   }
+#if !defined(_WIN32)
   EXPECT_TRUE(ostra::platform::shellCalls().empty());
+#endif
   EXPECT_TRUE(host().drawbot().calls().empty());
   EXPECT_TRUE(host().acquireLog().empty());
 }
 
 TEST_F(HeaderTest, EachClickOpensTheWebAddressOnceWhereverItFalls) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "on Windows a click opens the page through the system's shell, which under "
+                  "Wine starts its browser; the Linux platform records the call instead";
+#else
   const PF_Point points[] = {{12, 20}, {200, 50}, {12, 20}};
   for (std::size_t i = 0; i < std::size(points); ++i) {
     EffectEvent click = EffectEvent::click(place(), points[i]);
@@ -62,6 +68,7 @@ TEST_F(HeaderTest, EachClickOpensTheWebAddressOnceWhereverItFalls) {
     EXPECT_EQ(call.showCommand, 5);
   }
   EXPECT_TRUE(host().acquireLog().empty());
+#endif
 }
 
 TEST_F(HeaderTest, OverTheHeaderTheCursorIsThePointingHand) {
