@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The Windows stage of the tests: cross-build, check the module's PE, then run the Windows test
-# suites and quellon.exe under Wine on a private X server and a fresh Wine prefix.
+# suites and quellon.exe under Wine on a private X server and a fresh Wine prefix, and compare
+# one render of quellon.exe with the Linux build's.
 #
-# usage: tools/windows/test.sh [LINUX_PIPL]
-# LINUX_PIPL: the Linux build's registration bytes, which the module's PIPL resource must equal
-# (default build/bin/OstraQuellon.pipl).
+# usage: tools/windows/test.sh [LINUX_BUILD]
+# LINUX_BUILD: the built Linux tree (default build): the module's PIPL resource must equal its
+# registration bytes, and its quellon draws the input and renders the same look.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 started=$SECONDS
-linux_pipl=${1:-build/bin/OstraQuellon.pipl}
+linux=${1:-build}/bin
 xvfb_pid=""
 wine_prefix=""
 
@@ -30,9 +31,10 @@ trap finish EXIT
 trap 'exit 130' INT TERM
 
 tools/windows/build.sh
+echo "Windows build ready after $((SECONDS - started)) s"
 
 # The resource must hold what the Linux build's generator wrote.
-/usr/bin/python3 tools/windows/check_pe.py build-windows/bin/OstraQuellon.aex "$linux_pipl"
+/usr/bin/python3 tools/windows/check_pe.py build-windows/bin/OstraQuellon.aex "$linux/OstraQuellon.pipl"
 
 wine_prefix=$(mktemp -d "${TMPDIR:-/tmp}/ostra-wine.XXXXXX")
 export WINEPREFIX=$wine_prefix
@@ -62,7 +64,16 @@ timeout 300 wineboot --init
 
 ctest --test-dir build-windows --output-on-failure -j2 --timeout 300
 
-for command in about demo; do
-  echo "== quellon.exe $command"
-  timeout 300 wine build-windows/bin/quellon.exe "$command"
-done
+# One look from the same input, rendered by each build, must agree as the goldens do. Wine runs
+# quellon.exe in the checkout, so relative paths name the same files for both.
+look=(--set "Map Type=Golden" --set "Bevel End=40" --set "Extrude=8" --set "Smooth=3"
+      --set "L1 Type=Parallel Light")
+compared=build-windows/compared
+rm -rf "$compared"
+mkdir -p "$compared"
+"$linux/quellon" sample -o "$compared/input.png"
+"$linux/quellon" render "$compared/input.png" -o "$compared/linux.png" "${look[@]}"
+echo "== quellon.exe render"
+timeout 300 wine build-windows/bin/quellon.exe render "$compared/input.png" \
+  -o "$compared/windows.png" "${look[@]}"
+"$linux/quellon" compare "$compared/linux.png" "$compared/windows.png"
