@@ -4,6 +4,7 @@
 #include <new>
 
 #include "plugin/bevel/height_map_builder.h"
+#include "plugin/gpu/gl_context.h"
 #include "plugin/gpu/opengl_shader.h"
 
 using namespace gl33core;
@@ -22,6 +23,16 @@ BevelRenderer* makeRenderer() noexcept {
 }
 
 BevelRenderer* instance = makeRenderer();
+
+// A module unloaded without Global Setdown (its host only read the parameters, or its Global Setup
+// failed) still frees the renderer. With no shared context nothing of it can be on the GPU, since
+// Render refuses to run without one, so its destruction makes no OpenGL call; with one, its GPU
+// objects cannot be released from here and it is left as it is.
+struct FreedAtUnload {
+  ~FreedAtUnload() {
+    if (sharedContext() == nullptr) destroyBevelRenderer();
+  }
+} freedAtUnload;
 
 }  // namespace
 

@@ -1,14 +1,19 @@
 #include "plugin/ui/drawbot_suites.h"
 
+#include <cstdarg>
 #include <cstdio>
 
 namespace Kestrix::Bevel {
 namespace {
 
-template <typename... Args>
-void reportToUser(PF_OutData* out_data, const char* format, Args... args) {
+// printf-style, so that the compiler checks every message against its arguments.
+__attribute__((format(printf, 2, 3))) void reportToUser(PF_OutData* out_data, const char* format,
+                                                        ...) {
   if (out_data == nullptr) return;
-  std::snprintf(out_data->return_msg, sizeof out_data->return_msg, format, args...);
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(out_data->return_msg, sizeof out_data->return_msg, format, args);
+  va_end(args);
   out_data->out_flags |= PF_OutFlag_DISPLAY_ERROR_MESSAGE;
 }
 
