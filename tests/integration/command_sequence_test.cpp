@@ -185,12 +185,10 @@ class Episode {
         input.at(x, y) = {static_cast<A_u_char>(inside ? 255 : 0), 200, 120, 40};
       }
     }
-    World mapLayer(8, 8);
-    mapLayer.fill({255, 10, 200, 90});
     if (state_.paramsDeclared) {
       ostra::test::applyRandomLook(
           host_.params(), random_,
-          {double(width), double(height), chance(0.3) ? &mapLayer.def() : nullptr, 0.1});
+          {double(width), double(height), chance(0.3) ? &mapLayer_.def() : nullptr, 0.1});
     }
     World output(width, height, width * 4 + 8);
     const bool renders = state_.setUp && !state_.setDown;
@@ -209,6 +207,12 @@ class Episode {
   std::mt19937& random_;
   std::vector<std::unique_ptr<ostra::hostsim::HostThread>>& threads_;
   std::map<std::string, int>& tally_;
+  // The Map Layer stays set in the host's records after a Render, for the commands after it.
+  World mapLayer_ = [] {
+    World layer(8, 8);
+    layer.fill({255, 10, 200, 90});
+    return layer;
+  }();
   Host host_;
   ModuleState state_;
   ostra::platform::Counts baseline_;
